@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The sentence bank: texts and grammatical keys of every word, addressed as
+// (sentence 0..100, position 0..22). Position 0 of chiave1 holds the word count.
+// An empty cell reads as "" or 0.
+class Frasi {
+public:
+    static constexpr int maxFrasi = 101;
+    static constexpr int maxParole = 23;
+    static constexpr int numColonne = 10;
+
+    void riempi();
+
+    std::string testo(int s, int w) const;
+    // Key column `colonna` (1..10) of cell (s, w).
+    int chiave(int colonna, int s, int w) const;
+
+    int chiave1(int s, int w) const { return chiave(1, s, w); }
+    int chiave2(int s, int w) const { return chiave(2, s, w); }
+    int chiave3(int s, int w) const { return chiave(3, s, w); }
+    int chiave4(int s, int w) const { return chiave(4, s, w); }
+    int chiave5(int s, int w) const { return chiave(5, s, w); }
+    int chiave6(int s, int w) const { return chiave(6, s, w); }
+    int chiave7(int s, int w) const { return chiave(7, s, w); }
+    int chiave8(int s, int w) const { return chiave(8, s, w); }
+    int chiave9(int s, int w) const { return chiave(9, s, w); }
+    int chiave10(int s, int w) const { return chiave(10, s, w); }
+
+    // Number of sentences the fill stores (indices 0..numeroFrasi()-1).
+    int numeroFrasi() const { return frasiPiene; }
+
+private:
+    struct Cella {
+        std::string_view testo;
+        std::array<std::int8_t, numColonne> chiave{};
+    };
+    const Cella& cella(int s, int w) const;
+
+    std::array<std::array<Cella, maxParole>, maxFrasi> celle{};
+    int frasiPiene = 0;
+};
