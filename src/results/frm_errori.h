@@ -1,0 +1,32 @@
+#pragma once
+
+#include "engine/modulo1.h"
+#include "services/finestre.h"
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+// The error log: wrong answers tallied by part of speech and by the first
+// question. A snapshot, refreshed only by "mostra errori".
+class FRM_ERRORI : public QWidget {
+    Q_OBJECT
+public:
+    // `nomi`: the captions of the part-of-speech buttons 1..9, then of the
+    // variable and invariable buttons.
+    FRM_ERRORI(Modulo1& m, Servizi s, const std::array<QString, 11>& nomi, QWidget* owner);
+
+    // Copies the tally into the count labels.
+    void aggiorna();
+
+    void Command1_Click(); // CHIUDI FINESTRA
+    void Command2_Click(); // mostra classifica
+
+private:
+    Modulo1& m;
+    Servizi s;
+    std::array<QLabel*, 17> RR{};          // 0..16
+    std::array<QLabel*, 17> Lberrori{};    // 1..16
+};

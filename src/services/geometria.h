@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <string_view>
+
+#include "engine/albero.h"
+
+class QWidget;
+
+// Design geometry in twips (1/1440 inch), as the windows were drawn.
+struct Twips {
+    int left, top, width, height;
+};
+
+// Twips to pixels at 96 dpi; Qt's device-pixel ratio takes care of denser screens.
+constexpr int pixel(int twips) { return (twips * 2 + (twips >= 0 ? 15 : -15)) / 30; }
+inline QRect pixel(Twips t) {
+    return QRect(pixel(t.left), pixel(t.top), pixel(t.width), pixel(t.height));
+}
+
+inline QColor colore(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+QFont carattere(const QString& famiglia, double punti, bool grassetto,
+                QFont::StyleHint stile = QFont::SansSerif);
+
+void coloreSfondo(QWidget* w, const QColor& c);
+void coloreTesto(QWidget* w, const QColor& c);
+
+class QLabel;
+
+// A label at its design place, named as in the design.
+QLabel* etichetta(QWidget* padre, const char* nome, const QString& testo, Twips g,
+                  const QFont& f);
+
+inline QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The object name of element i of a control array: "Com(3)".
+QString nomeElemento(const QString& array, int i);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "engine/modulo1.h"
+#include "services/finestre.h"
+#include "services/ridimschermo.h"
+
+#include <QWidget>
+#include <functional>
+
+class QPushButton;
+class QTimer;
+
+// The first window: the pupil chooses every word or adjectives only.
+class Iniziale : public QWidget {
+    Q_OBJECT
+public:
+    // `apriEsercizio` shows the exercise window; it is called at most once.
+    Iniziale(Modulo1& m, Servizi s, std::function<void()> apriEsercizio,
+             QWidget* parent = nullptr);
+
+    void Command1_Click(); // analisi completa
+    void Command2_Click(); // solo aggettivi
+    void Form_Click();
+    void Timer1_Timer();
+
+    const Ridimschermo& scala() const { return ridim; }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void apri();
+
+    Modulo1& m;
+    Servizi s;
+    std::function<void()> apriEsercizio;
+    Ridimschermo ridim;
+    QTimer* Timer1 = nullptr;
+    bool aperto = false;
+};
