@@ -22,10 +22,23 @@ test-plain: build
 	cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 test-asan: build-asan
-	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 test: test-plain test-asan
 
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DAGGETTIVI_BENCH=ON -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+	cmake --build build-bench -j $(JOBS)
+	scripts/bench build-bench/bin
+
+# A Debian package of the program, its sounds, menu entry and icon; the
+# dependencies are computed from the binary.
+package: deps
+	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DAGGETTIVI_CHECKS=OFF -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+	cmake --build build-package -j $(JOBS)
+	cd build-package && cpack
+	@ls build-package/*.deb
+
 clean:
-	rm -rf build build-asan build-bench
+	rm -rf build build-asan build-bench build-package

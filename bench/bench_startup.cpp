@@ -1,0 +1,29 @@
+// Start-up as the pupil sees it: the start window, then the exercise window
+// with the bank filled, each up to its first paint.
+#include "engine/formb.h"
+#include "primo_disegno.h"
+#include "services/servizi_qt.h"
+#include "start/iniziale.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    Modulo1 stato;
+    ServiziQt servizi;
+    PrimoDisegno disegno;
+    std::unique_ptr<FormB> esercizio;
+    auto* inizio = new Iniziale(stato, servizi.servizi(), [&] {
+        esercizio = std::make_unique<FormB>(stato, servizi.servizi());
+        disegno.osserva(esercizio.get(), PrimoDisegno::esci);
+        esercizio->show();
+    });
+    disegno.osserva(inizio, [inizio] { inizio->Command1_Click(); });
+    inizio->show();
+    const int r = QApplication::exec();
+    PrimoDisegno::riporta();
+    return r;
+}
