@@ -1,5 +1,6 @@
 // Start-up as the pupil sees it: the start window, then the exercise window
-// with the bank filled, each up to its first paint.
+// with the bank filled, each up to its first paint. With --prima it stops at
+// the first window.
 #include "engine/formb.h"
 #include "primo_disegno.h"
 #include "services/servizi_qt.h"
@@ -21,7 +22,11 @@ int main(int argc, char* argv[]) {
         disegno.osserva(esercizio.get(), PrimoDisegno::esci);
         esercizio->show();
     });
-    disegno.osserva(inizio, [inizio] { inizio->Command1_Click(); });
+    const bool soloPrima = argc > 1 && QByteArray(argv[1]) == "--prima";
+    disegno.osserva(inizio, [inizio, soloPrima] {
+        if (soloPrima) PrimoDisegno::esci();
+        else inizio->Command1_Click();
+    });
     inizio->show();
     const int r = QApplication::exec();
     PrimoDisegno::riporta();

@@ -43,8 +43,11 @@ classificaform::classificaform(Modulo1& m, Servizi s, QWidget* owner)
 
     etichetta(this, "Label5", QStringLiteral("livello raggiunto nell'ultima serie di domande"),
               {960, 240, 5565, 360}, carattere(arial, 13.5, false));
-    RISULTATO = etichetta(this, "RISULTATO", QStringLiteral("RISULTATO"), {1725, 720, 2925, 615},
-                          carattere(arial, 26.25, true));
+    // "occorre esercitarsi" is wider than the label: it shrinks rather than being cut.
+    RISULTATO = new EtichettaAdattata(QStringLiteral("RISULTATO"), this);
+    RISULTATO->setObjectName(QStringLiteral("RISULTATO"));
+    RISULTATO->setGeometry(pixel(Twips{1725, 720, 2925, 615}));
+    RISULTATO->setFont(carattere(arial, 26.25, true));
     RISULTATO->setAlignment(Qt::AlignCenter);
     coloreSfondo(RISULTATO, QColor(255, 255, 128));
     coloreTesto(RISULTATO, QColor(0, 0, 255));

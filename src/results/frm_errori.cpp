@@ -28,7 +28,9 @@ FRM_ERRORI::FRM_ERRORI(Modulo1& m, Servizi s, const std::array<QString, 11>& nom
     for (int i = 0; i <= 16; ++i) {
         auto* rr = new QLabel(this);
         rr->setObjectName(nomeElemento(QStringLiteral("RR"), i));
-        rr->setGeometry(pixel(Twips{1200, sopraRiga(std::max(i, 1)), 975, 375}));
+        // Right-aligned just before its name, so that "19" never runs into it.
+        rr->setGeometry(pixel(Twips{525, sopraRiga(std::max(i, 1)), 975, 375}));
+        rr->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         rr->setFont(conteggio);
         coloreTesto(rr, QColor(255, 0, 0));
         rr->setVisible(i >= 1 && i <= 11);
