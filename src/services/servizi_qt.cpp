@@ -6,18 +6,19 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QTimer>
-#include <QUrl>
 #include <chrono>
 
 void CasualeQt::rimescola() {
-    gen.seed(static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count()));
+    gen.seed(
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
 }
 
 // 53 random bits: exactly uniform in [0, 1), never 1.
-double CasualeQt::uniforme() { return static_cast<double>(gen() >> 11) * 0x1.0p-53; }
+double CasualeQt::uniforme() {
+    return static_cast<double>(gen() >> 11) * 0x1.0p-53;
+}
 
 void PausaQt::unSecondo() {
     QEventLoop attesa;
@@ -67,9 +68,37 @@ LettoreQt::LettoreQt(QStringList cartelle) : cartelle(std::move(cartelle)) {
         return true;
     }();
     (void)installato;
+    const QString programma = QCoreApplication::applicationDirPath();
+    const QStringList moduli = {
+        QDir(programma).filePath(QStringLiteral("libaggettivi_suoni.so")),
+        QDir(programma).filePath(
+            QStringLiteral("../" AGGETTIVI_LIBDIR "/aggettivi/libaggettivi_suoni.so")),
+    };
+    caricamento = std::thread([this, moduli] {
+        void* crea = nullptr;
+        for (const QString& m : moduli) {
+            QLibrary modulo(m);
+            if (QFileInfo::exists(m) && modulo.load()) {
+                crea = reinterpret_cast<void*>(modulo.resolve("aggettivi_crea_lettore"));
+                if (crea) break;
+            }
+        }
+        QMetaObject::invokeMethod(
+            this, [this, crea] { pronto(crea); }, Qt::QueuedConnection);
+    });
 }
 
-LettoreQt::~LettoreQt() { qDeleteAll(effetti); }
+LettoreQt::~LettoreQt() {
+    if (caricamento.joinable()) caricamento.join();
+}
+
+void LettoreQt::pronto(void* crea) {
+    caricato = true;
+    using Crea = Lettore* (*)(const QStringList*);
+    if (crea) reale.reset(reinterpret_cast<Crea>(crea)(&cartelle));
+    if (reale && !inAttesa.isEmpty()) reale->riproduci(inAttesa.toStdString());
+    inAttesa.clear();
+}
 
 QStringList LettoreQt::cartellePredefinite() {
     const QString programma = QCoreApplication::applicationDirPath();
@@ -77,33 +106,15 @@ QStringList LettoreQt::cartellePredefinite() {
             QDir(programma).filePath(QStringLiteral("../share/aggettivi/suoni"))};
 }
 
-QSoundEffect* LettoreQt::effetto(const QString& nome) {
-    auto it = effetti.constFind(nome);
-    if (it != effetti.constEnd()) return *it;
-    QSoundEffect* e = nullptr;
-    for (const QString& c : cartelle) {
-        const QFileInfo f(QDir(c).filePath(nome + QStringLiteral(".wav")));
-        if (f.isFile() && f.isReadable()) {
-            e = new QSoundEffect;
-            e->setSource(QUrl::fromLocalFile(f.absoluteFilePath()));
-            break;
-        }
-    }
-    effetti.insert(nome, e);
-    return e;
-}
-
-void LettoreQt::precarica(const QStringList& nomi) {
-    for (const QString& n : nomi) effetto(n);
-}
-
 void LettoreQt::riproduci(std::string_view nome) {
-    QSoundEffect* e = effetto(QString::fromUtf8(nome.data(), static_cast<qsizetype>(nome.size())));
-    if (inCorso && inCorso != e) inCorso->stop();
-    inCorso = e;
-    if (e) e->play();
+    if (reale)
+        reale->riproduci(nome);
+    else if (!caricato)
+        inAttesa = QString::fromUtf8(nome.data(), static_cast<qsizetype>(nome.size()));
 }
 
-void ModaleQt::mostra(QDialog& d) { d.exec(); }
+void ModaleQt::mostra(QDialog& d) {
+    d.exec();
+}
 
 ServiziQt::ServiziQt() : lettore_(LettoreQt::cartellePredefinite()), audio(lettore_, casuale) {}

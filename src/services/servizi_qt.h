@@ -3,13 +3,11 @@
 #include "services/finestre.h"
 
 #include <QElapsedTimer>
-#include <QHash>
 #include <QObject>
 #include <QString>
 #include <memory>
 #include <random>
-
-class QSoundEffect;
+#include <thread>
 
 class OrologioQt final : public Orologio {
 public:
@@ -36,22 +34,26 @@ public:
     bool eventFilter(QObject* o, QEvent* e) override;
 };
 
-class LettoreQt final : public Lettore {
+// Plays the sound effects through a module loaded in the background at
+// start, so that the audio libraries stay off the start-up path. A sound asked
+// for before the module is ready plays as soon as it is.
+class LettoreQt final : public QObject, public Lettore {
 public:
-    // Sounds are looked up first in `suoni` beside the program, then in `altre`.
+    // Sounds are looked up in each of `cartelle` in turn.
     explicit LettoreQt(QStringList cartelle);
     ~LettoreQt() override;
     void riproduci(std::string_view nome) override;
-    // Loads every effect ahead of its first use.
-    void precarica(const QStringList& nomi);
 
     static QStringList cartellePredefinite();
 
 private:
-    QSoundEffect* effetto(const QString& nome);
+    void pronto(void* crea);
+
     QStringList cartelle;
-    QHash<QString, QSoundEffect*> effetti; // nullptr: no such file
-    QSoundEffect* inCorso = nullptr;
+    std::unique_ptr<Lettore> reale;
+    std::thread caricamento;
+    QString inAttesa;
+    bool caricato = false;
 };
 
 class ModaleQt final : public Modale {

@@ -1,0 +1,54 @@
+// The sound player proper, in a module of its own: Qt Multimedia and the
+// audio libraries behind it are loaded beside the start-up, not before it.
+#include "services/servizi.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QSoundEffect>
+#include <QStringList>
+#include <QUrl>
+
+namespace {
+
+class LettoreEffetti final : public Lettore {
+public:
+    explicit LettoreEffetti(QStringList cartelle) : cartelle(std::move(cartelle)) {}
+    ~LettoreEffetti() override { qDeleteAll(effetti); }
+
+    void riproduci(std::string_view nome) override {
+        QSoundEffect* e =
+            effetto(QString::fromUtf8(nome.data(), static_cast<qsizetype>(nome.size())));
+        // One sound at a time: a new one cuts the one playing.
+        if (inCorso && inCorso != e) inCorso->stop();
+        inCorso = e;
+        if (e) e->play();
+    }
+
+private:
+    QSoundEffect* effetto(const QString& nome) {
+        auto it = effetti.constFind(nome);
+        if (it != effetti.constEnd()) return *it;
+        QSoundEffect* e = nullptr;
+        for (const QString& c : cartelle) {
+            const QFileInfo f(QDir(c).filePath(nome + QStringLiteral(".wav")));
+            if (f.isFile() && f.isReadable()) {
+                e = new QSoundEffect;
+                e->setSource(QUrl::fromLocalFile(f.absoluteFilePath()));
+                break;
+            }
+        }
+        effetti.insert(nome, e); // nullptr too: a missing file is looked for once
+        return e;
+    }
+
+    QStringList cartelle;
+    QHash<QString, QSoundEffect*> effetti;
+    QSoundEffect* inCorso = nullptr;
+};
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT Lettore* aggettivi_crea_lettore(const QStringList* cartelle) {
+    return new LettoreEffetti(*cartelle);
+}
