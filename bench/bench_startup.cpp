@@ -24,8 +24,10 @@ int main(int argc, char* argv[]) {
     });
     const bool soloPrima = argc > 1 && QByteArray(argv[1]) == "--prima";
     disegno.osserva(inizio, [inizio, soloPrima] {
-        if (soloPrima) PrimoDisegno::esci();
-        else inizio->Command1_Click();
+        if (soloPrima)
+            PrimoDisegno::esci();
+        else
+            inizio->Command1_Click();
     });
     inizio->show();
     const int r = QApplication::exec();

@@ -60,8 +60,10 @@ struct FakeLettore : Lettore {
 struct FakeModale : Modale {
     void mostra(QDialog& d) override {
         ++volte;
-        if (risposta) risposta(d);
-        else d.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        if (risposta)
+            risposta(d);
+        else
+            d.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     }
     std::function<void(QDialog&)> risposta;
     int volte = 0;
@@ -81,8 +83,12 @@ struct Banco {
 template <class T = QWidget> T* trova(QWidget& w, const QString& nome) {
     return w.findChild<T*>(nome);
 }
-inline QPushButton* bottone(QWidget& w, const QString& nome) { return trova<QPushButton>(w, nome); }
-inline QLabel* etichetta(QWidget& w, const QString& nome) { return trova<QLabel>(w, nome); }
+inline QPushButton* bottone(QWidget& w, const QString& nome) {
+    return trova<QPushButton>(w, nome);
+}
+inline QLabel* etichetta(QWidget& w, const QString& nome) {
+    return trova<QLabel>(w, nome);
+}
 inline QString elemento(const char* array, int i) {
     return QString::fromLatin1(array) + QLatin1Char('(') + QString::number(i) + QLatin1Char(')');
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/albero.h"
-#include "services/geometria.h"
 #include "fakes.h"
+#include "services/geometria.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -18,7 +18,9 @@ inline std::vector<QPushButton*> bottoniVisibili(Esercizio& e) {
     return v;
 }
 
-inline void clicca(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+inline void clicca(QPushButton* b) {
+    QTest::mouseClick(b, Qt::LeftButton);
+}
 
 // The trail as shown: texts of the visible labels display(1..10).
 inline std::vector<std::string> traccia(Esercizio& e) {
@@ -55,4 +57,3 @@ inline bool premiGiusto(Esercizio& e) {
                   << traccia(e).size();
     return false;
 }
-

@@ -28,8 +28,10 @@ void pupilloCasuale(int modo, std::uint64_t seme) {
     int erroriTotali = 0;
     // The result window: PROSEGUI most of the time, sometimes just closed.
     e.banco.modale.risposta = [&](QDialog& d) {
-        if (caso() % 4 == 0) d.reject();
-        else d.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        if (caso() % 4 == 0)
+            d.reject();
+        else
+            d.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     };
     const int n = pressioni();
     std::string ultimo;
@@ -73,7 +75,11 @@ void pupilloCasuale(int modo, std::uint64_t seme) {
     }
 }
 
-TEST(PupilloCasuale, EveryWordMode) { pupilloCasuale(0, 20261208); }
-TEST(PupilloCasuale, AdjectivesOnlyMode) { pupilloCasuale(1, 77); }
+TEST(PupilloCasuale, EveryWordMode) {
+    pupilloCasuale(0, 20261208);
+}
+TEST(PupilloCasuale, AdjectivesOnlyMode) {
+    pupilloCasuale(1, 77);
+}
 
 } // namespace

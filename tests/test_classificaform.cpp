@@ -29,8 +29,8 @@ struct Risultato {
         }
         if (prosegui) f.Command1_Click();
     }
-    static constexpr const char* righe[5] = {"ShOttimo", "ShDistinto", "ShBuono",
-                                               "ShSufficiente", "ShOccorre"};
+    static constexpr const char* righe[5] = {"ShOttimo", "ShDistinto", "ShBuono", "ShSufficiente",
+                                             "ShOccorre"};
     Modulo1 m;
     Banco banco;
     QString risultato, nuovoRecord, tempo;

@@ -16,8 +16,12 @@ namespace {
 const QColor rosso(255, 0, 0);
 const QColor verdeScuro(0, 64, 0);
 
-QColor coloreTesto(QLabel* l) { return l->palette().color(QPalette::WindowText); }
-QColor sfondo(QWidget* w) { return w->palette().color(QPalette::Window); }
+QColor coloreTesto(QLabel* l) {
+    return l->palette().color(QPalette::WindowText);
+}
+QColor sfondo(QWidget* w) {
+    return w->palette().color(QPalette::Window);
+}
 
 TEST(FormB, WaitsForVIAAfterLoading) {
     Esercizio e;
@@ -192,27 +196,31 @@ void passeggiata(int modo) {
     auto T = [&](int s, int w) { return tracce[{s, w}]; };
     auto C = [&](int s, int w) { return colori[{s, w}]; };
     EXPECT_EQ(T(10, 7), (V{"Parte variabile", "Aggettivo", "Determinativo", "Possessivo",
-                                   "1° persona", "Maschile", "Singolare"}));
+                           "1° persona", "Maschile", "Singolare"}));
     EXPECT_EQ(C(10, 7),
               (std::vector<QColor>{QColor(255, 255, 0), QColor(255, 255, 192),
                                    QColor(255, 255, 192), QColor(192, 192, 0), QColor(192, 192, 0),
                                    QColor(0, 255, 255), QColor(224, 224, 224)}));
     EXPECT_EQ(T(1, 10), (V{"Parte variabile", "Aggettivo", "Determinativo", "Indefinito"}));
     EXPECT_EQ(C(1, 10).back(), QColor(224, 224, 224));
-    EXPECT_EQ(T(1, 2), (V{"Parte variabile", "Aggettivo", "Determinativo", "Numerale",
-                                  "Cardinale"}));
-    EXPECT_EQ(T(2, 7), (V{"Parte variabile", "Aggettivo", "Sostantivato", "Maschile",
-                                  "Singolare"}));
+    EXPECT_EQ(T(1, 2),
+              (V{"Parte variabile", "Aggettivo", "Determinativo", "Numerale", "Cardinale"}));
+    EXPECT_EQ(T(2, 7),
+              (V{"Parte variabile", "Aggettivo", "Sostantivato", "Maschile", "Singolare"}));
     EXPECT_EQ(T(10, 17), (V{"Parte variabile", "Aggettivo", "Qualificativo", "Superlativo",
-                                    "Assoluto", "Femminile", "Singolare"}));
+                            "Assoluto", "Femminile", "Singolare"}));
     if (modo == 0) {
         EXPECT_EQ(T(29, 2), (V{"Parte invariabile", "Avverbio  e locuzione avv."}));
         EXPECT_EQ(C(29, 2), (std::vector<QColor>{QColor(255, 128, 128), QColor(192, 192, 0)}));
     }
 }
 
-TEST(FormB, PupilWalkEveryWord) { passeggiata(0); }
-TEST(FormB, PupilWalkAdjectivesOnly) { passeggiata(1); }
+TEST(FormB, PupilWalkEveryWord) {
+    passeggiata(0);
+}
+TEST(FormB, PupilWalkAdjectivesOnly) {
+    passeggiata(1);
+}
 
 TEST(FormB, AfterAWordTheRedMovesOnAndTheLastWordCompletes) {
     {
@@ -230,7 +238,8 @@ TEST(FormB, AfterAWordTheRedMovesOnAndTheLastWordCompletes) {
         EXPECT_EQ(traccia(e), (std::vector<std::string>{"Parte variabile", "Articolo"}));
         premiGiusto(e);
         EXPECT_EQ(traccia(e), (std::vector<std::string>{"Parte variabile"}));
-        while (premiGiusto(e)) {}
+        while (premiGiusto(e)) {
+        }
         // Case A: the last word keeps its red.
         EXPECT_EQ(coloreTesto(e.l("Lbmostra", 12)), rosso);
         EXPECT_EQ(e.banco.lettore.suonati.back(), "premivia");
@@ -240,7 +249,8 @@ TEST(FormB, AfterAWordTheRedMovesOnAndTheLastWordCompletes) {
         Esercizio e(1);
         e.banco.casuale.prossimaFrase(23);
         clicca(e.b("VIA"));
-        while (premiGiusto(e)) {}
+        while (premiGiusto(e)) {
+        }
         EXPECT_LE(e.m.nparola, 22);
         for (int i = 1; i <= 22; ++i)
             EXPECT_EQ(coloreTesto(e.l("Lbmostra", i)), e.f->palette().color(QPalette::ButtonText));
@@ -267,8 +277,8 @@ TEST(FormB, WrongAnswersAreCountedByCategoryAndLeaveTheQuestionOpen) {
     clicca(e.b("Com", 7));
     EXPECT_EQ(e.m.nrisposte, risposte + 6);
     EXPECT_EQ(e.m.nerrori, 6);
-    EXPECT_EQ(traccia(e), (std::vector<std::string>{"Parte invariabile",
-                                                    "Preposizione  e locuzione prep."}));
+    EXPECT_EQ(traccia(e),
+              (std::vector<std::string>{"Parte invariabile", "Preposizione  e locuzione prep."}));
 
     // "stesso  ": a wrong gender counts under Aggettivo.
     premiGiusto(e);

@@ -19,7 +19,9 @@ const Frasi& banca() {
     return f;
 }
 
-int parole(int s) { return banca().chiave1(s, 0); }
+int parole(int s) {
+    return banca().chiave1(s, 0);
+}
 std::array<int, 10> chiave(int s, int w) {
     std::array<int, 10> k{};
     for (int c = 1; c <= 10; ++c) k[static_cast<std::size_t>(c - 1)] = banca().chiave(c, s, w);
@@ -34,38 +36,59 @@ struct Riga {
 // The three sentences given in full, cell by cell.
 const std::map<int, std::vector<Riga>> date = {
     {8,
-     {{"Nello   ", {7}},        {"stesso  ", {3, 2, 0, 2, 0, 0, 0, 0, 1, 1}},
-      {"giorno   ", {2}},       {"mio  ", {3, 2, 0, 1, 0, 0, 1, 0, 1, 1}},
-      {"cugino ", {2}},         {"Andrea   ", {2}},
-      {"ha subito   ", {5}},    {"un   ", {1}},
-      {"duplice   ", {3, 2, 0, 4, 0, 0, 0, 3, 1, 1}},
-      {"furto:  ", {2}},        {"quello   ", {4}},
-      {"dell'    ", {7}},       {"automobile   ", {2}},
-      {"nuovissima    ", {3, 1, 3, 0, 0, 1, 0, 0, 2, 1}},
-      {"e   ", {8}},            {"quello    ", {4}},
-      {"del  ", {7}},           {"portafoglio,   ", {2}},
-      {"pieno  ", {3, 1, 1, 0, 0, 0, 0, 0, 1, 1}},
-      {"di ", {7}},             {"banconote.   ", {2}}}},
-    {10,
-     {{"Compra   ", {5}},       {"quella  ", {3, 2, 0, 2, 0, 0, 0, 0, 2, 1}},
-      {"giacca,   ", {2}},      {"mi ", {4}},
-      {"disse ", {5}},          {"il  ", {1}},
+     {{"Nello   ", {7}},
+      {"stesso  ", {3, 2, 0, 2, 0, 0, 0, 0, 1, 1}},
+      {"giorno   ", {2}},
       {"mio  ", {3, 2, 0, 1, 0, 0, 1, 0, 1, 1}},
-      {"amico;     ", {2}},     {"è ", {5}},
+      {"cugino ", {2}},
+      {"Andrea   ", {2}},
+      {"ha subito   ", {5}},
+      {"un   ", {1}},
+      {"duplice   ", {3, 2, 0, 4, 0, 0, 0, 3, 1, 1}},
+      {"furto:  ", {2}},
+      {"quello   ", {4}},
+      {"dell'    ", {7}},
+      {"automobile   ", {2}},
+      {"nuovissima    ", {3, 1, 3, 0, 0, 1, 0, 0, 2, 1}},
+      {"e   ", {8}},
+      {"quello    ", {4}},
+      {"del  ", {7}},
+      {"portafoglio,   ", {2}},
+      {"pieno  ", {3, 1, 1, 0, 0, 0, 0, 0, 1, 1}},
+      {"di ", {7}},
+      {"banconote.   ", {2}}}},
+    {10,
+     {{"Compra   ", {5}},
+      {"quella  ", {3, 2, 0, 2, 0, 0, 0, 0, 2, 1}},
+      {"giacca,   ", {2}},
+      {"mi ", {4}},
+      {"disse ", {5}},
+      {"il  ", {1}},
+      {"mio  ", {3, 2, 0, 1, 0, 0, 1, 0, 1, 1}},
+      {"amico;     ", {2}},
+      {"è ", {5}},
       {"la meno costosa   ", {3, 1, 3, 0, 0, 3, 0, 0, 2, 1}},
-      {"tra   ", {7}},          {"quelle   ", {4}},
-      {"che   ", {4}},          {"sono esposte     ", {5}},
-      {"in    ", {7}},          {"questa   ", {3, 2, 0, 2, 0, 0, 0, 0, 2, 1}},
+      {"tra   ", {7}},
+      {"quelle   ", {4}},
+      {"che   ", {4}},
+      {"sono esposte     ", {5}},
+      {"in    ", {7}},
+      {"questa   ", {3, 2, 0, 2, 0, 0, 0, 0, 2, 1}},
       {"bellissima ", {3, 1, 3, 0, 0, 1, 0, 0, 2, 1}},
       {"vetrina.   ", {2}}}},
     {21,
-     {{"La   ", {1}},           {"mia  ", {3, 2, 0, 1, 0, 0, 1, 0, 2, 1}},
-      {"macchina   ", {2}},     {"è", {5}},
+     {{"La   ", {1}},
+      {"mia  ", {3, 2, 0, 1, 0, 0, 1, 0, 2, 1}},
+      {"macchina   ", {2}},
+      {"è", {5}},
       {"meno grande ", {3, 1, 2, 0, 1, 0, 0, 0, 2, 1}},
-      {"della ", {7}},          {"tua,  ", {4}},
-      {"però   ", {8}},         {"è   ", {5}},
+      {"della ", {7}},
+      {"tua,  ", {4}},
+      {"però   ", {8}},
+      {"è   ", {5}},
       {"veloce quanto   ", {3, 1, 2, 0, 2, 0, 0, 0, 2, 1}},
-      {"la    ", {1}},          {"tua.    ", {4}}}},
+      {"la    ", {1}},
+      {"tua.    ", {4}}}},
 };
 
 TEST(Frasi, GivenSentencesByteForByte) {
@@ -125,7 +148,8 @@ TEST(Frasi, EverySentenceMatchesItsProfileAndTheTotals) {
 }
 
 std::string parolaNuda(std::string t) {
-    while (!t.empty() && (t.back() == ' ' || std::string(".,;:!?").find(t.back()) != std::string::npos))
+    while (!t.empty() &&
+           (t.back() == ' ' || std::string(".,;:!?").find(t.back()) != std::string::npos))
         t.pop_back();
     while (!t.empty() && t.front() == ' ') t.erase(t.begin());
     for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -133,8 +157,10 @@ std::string parolaNuda(std::string t) {
 }
 
 TEST(Frasi, RulesThatHoldOverTheData) {
-    const std::set<std::string> invariabili = {"ogni", "qualche", "due", "tre", "metà", "uno alla volta"};
-    const std::set<std::string> conSpazio = {" Questo", " quaderno", " è ", " vallate  ", " tessitrice "};
+    const std::set<std::string> invariabili = {"ogni", "qualche", "due",
+                                               "tre",  "metà",    "uno alla volta"};
+    const std::set<std::string> conSpazio = {" Questo", " quaderno", " è ", " vallate  ",
+                                             " tessitrice "};
     for (int s = 0; s < 30; ++s) {
         const int n = parole(s);
         EXPECT_GE(n, 9);
@@ -143,7 +169,8 @@ TEST(Frasi, RulesThatHoldOverTheData) {
         for (int w = 1; w <= n; ++w) {
             const auto k = chiave(s, w);
             const std::string t = banca().testo(s, w);
-            SCOPED_TRACE(testing::Message() << "sentence " << s << " word " << w << " '" << t << "'");
+            SCOPED_TRACE(testing::Message()
+                         << "sentence " << s << " word " << w << " '" << t << "'");
             // 1: every word has a part of speech.
             EXPECT_GE(k[0], 1);
             EXPECT_LE(k[0], 9);
@@ -158,16 +185,20 @@ TEST(Frasi, RulesThatHoldOverTheData) {
             }
             haAggettivo = true;
             // 3: the columns of the adjective's kind hold answers, the others 0.
-            const int tipo = k[1], grado = k[2], det = k[3], comp = k[4], sup = k[5],
-                      pers = k[6], num = k[7];
+            const int tipo = k[1], grado = k[2], det = k[3], comp = k[4], sup = k[5], pers = k[6],
+                      num = k[7];
             ASSERT_TRUE(tipo >= 1 && tipo <= 3);
             EXPECT_EQ(grado != 0, tipo == 1);
             EXPECT_EQ(det != 0, tipo == 2);
-            if (tipo == 1) { EXPECT_TRUE(grado >= 1 && grado <= 3); }
+            if (tipo == 1) {
+                EXPECT_TRUE(grado >= 1 && grado <= 3);
+            }
             EXPECT_EQ(comp != 0, grado == 2);
             EXPECT_EQ(sup != 0, grado == 3);
             EXPECT_TRUE(comp >= 0 && comp <= 3 && sup >= 0 && sup <= 3);
-            if (tipo == 2) { EXPECT_TRUE(det >= 1 && det <= 6); }
+            if (tipo == 2) {
+                EXPECT_TRUE(det >= 1 && det <= 6);
+            }
             EXPECT_EQ(pers != 0, det == 1);
             EXPECT_EQ(num != 0, det == 4);
             EXPECT_TRUE(pers >= 0 && pers <= 3 && num >= 0 && num <= 6);
@@ -227,31 +258,70 @@ TEST(Frasi, CellsQuotedAsFromTheData) {
         int frase = -1;
     };
     const std::vector<Citata> citate = {
-        {"tuo,", {4}, 0}, {"ma", {8}, 0}, {"utile  ", {3, 3}, 2}, {"dilettevole.  ", {3, 3}, 2},
-        {"violenta  ", {3, 1}}, {"buona    ", {3, 1, 1}},
-        {"meno ordinato ", {3, 1, 2, 0, 1}}, {"più ricco ", {3, 1, 2, 0, 3}},
-        {"brava quanto     ", {3, 1, 2, 0, 2}}, {"il più fortunato  ", {3, 1, 3, 0, 0, 2}},
-        {"molto suggestive   ", {3, 1, 3, 0, 0, 1}}, {"(i)più belli,    ", {3, 1, 3, 0, 0, 2}},
+        {"tuo,", {4}, 0},
+        {"ma", {8}, 0},
+        {"utile  ", {3, 3}, 2},
+        {"dilettevole.  ", {3, 3}, 2},
+        {"violenta  ", {3, 1}},
+        {"buona    ", {3, 1, 1}},
+        {"meno ordinato ", {3, 1, 2, 0, 1}},
+        {"più ricco ", {3, 1, 2, 0, 3}},
+        {"brava quanto     ", {3, 1, 2, 0, 2}},
+        {"il più fortunato  ", {3, 1, 3, 0, 0, 2}},
+        {"molto suggestive   ", {3, 1, 3, 0, 0, 1}},
+        {"(i)più belli,    ", {3, 1, 3, 0, 0, 2}},
         {"uno alla volta,  ", {3, 2, 0, 4, 0, 0, 0, 6, 0, 0}},
-        {"rispetto a    ", {7}}, {"quanto prima", {6}}, {"fa sperare", {5}},
-        {"Sono state dette   ", {5}}, {"Monte Rosa  ", {2}}, {"Monte Bianco,   ", {2}},
-        {"comperar-   ", {5}}, {"mi   ", {4}}, {"avevano sospeso  ", {5}}, {"si è fatto  ", {5}},
-        {"dovranno essere rinnovati.     ", {5}}, {"univa", {5}}, {"che,  ", {4}},
-        {"mai  ", {6}}, {"Nella ", {7}}, {"invece,     ", {8}}, {"poiché  ", {8}},
-        {"mia ", {3, 2, 0, 1, 0, 0, 1}}, {"quel ", {3, 2, 0, 2}}, {"quale  ", {3, 2, 0, 5}},
-        {"Quanti  ", {3, 2, 0, 6}}, {"Che  ", {3, 2, 0, 6}},
-        {"meno alto    ", {3, 1, 2, 0, 1}}, {"minor  ", {3, 1, 2, 0, 1}},
-        {"più alto    ", {3, 1, 2, 0, 3}}, {"migliore.  ", {3, 1, 2, 0, 3}},
-        {"molto cattivo ", {3, 1, 3, 0, 0, 1}}, {"la più bella  ", {3, 1, 3, 0, 0, 2}},
-        {"il meno impegnato", {3, 1, 3, 0, 0, 3}}, {"Tua   ", {3, 2, 0, 1, 0, 0, 2}},
-        {"tuoi  ", {3, 2, 0, 1, 0, 0, 2}}, {"suo  ", {3, 2, 0, 1, 0, 0, 3}},
-        {"sua  ", {3, 2, 0, 1, 0, 0, 3}}, {"tre    ", {3, 2, 0, 4, 0, 0, 0, 1, 0, 0}},
-        {"ventesimo  ", {3, 2, 0, 4, 0, 0, 0, 2}}, {"doppie  ", {3, 2, 0, 4, 0, 0, 0, 3}},
-        {"mezzo   ", {3, 2, 0, 4, 0, 0, 0, 4}}, {"metà ", {3, 2, 0, 4, 0, 0, 0, 4, 0, 0}},
-        {"entrambe    ", {3, 2, 0, 4, 0, 0, 0, 5}}, {"qualche", {3, 2, 0, 3, 0, 0, 0, 0, 0, 0}},
-        {"posizione;    ", {2}}, {"informazioni. ", {2}}, {"finestre!  ", {2}}, {"Il   ", {1}},
-        {"E'   ", {5}}, {"l' ", {1}}, {"L'   ", {1}}, {" quaderno", {2}}, {" è ", {5}},
-        {" vallate  ", {2}}, {" tessitrice ", {2}},
+        {"rispetto a    ", {7}},
+        {"quanto prima", {6}},
+        {"fa sperare", {5}},
+        {"Sono state dette   ", {5}},
+        {"Monte Rosa  ", {2}},
+        {"Monte Bianco,   ", {2}},
+        {"comperar-   ", {5}},
+        {"mi   ", {4}},
+        {"avevano sospeso  ", {5}},
+        {"si è fatto  ", {5}},
+        {"dovranno essere rinnovati.     ", {5}},
+        {"univa", {5}},
+        {"che,  ", {4}},
+        {"mai  ", {6}},
+        {"Nella ", {7}},
+        {"invece,     ", {8}},
+        {"poiché  ", {8}},
+        {"mia ", {3, 2, 0, 1, 0, 0, 1}},
+        {"quel ", {3, 2, 0, 2}},
+        {"quale  ", {3, 2, 0, 5}},
+        {"Quanti  ", {3, 2, 0, 6}},
+        {"Che  ", {3, 2, 0, 6}},
+        {"meno alto    ", {3, 1, 2, 0, 1}},
+        {"minor  ", {3, 1, 2, 0, 1}},
+        {"più alto    ", {3, 1, 2, 0, 3}},
+        {"migliore.  ", {3, 1, 2, 0, 3}},
+        {"molto cattivo ", {3, 1, 3, 0, 0, 1}},
+        {"la più bella  ", {3, 1, 3, 0, 0, 2}},
+        {"il meno impegnato", {3, 1, 3, 0, 0, 3}},
+        {"Tua   ", {3, 2, 0, 1, 0, 0, 2}},
+        {"tuoi  ", {3, 2, 0, 1, 0, 0, 2}},
+        {"suo  ", {3, 2, 0, 1, 0, 0, 3}},
+        {"sua  ", {3, 2, 0, 1, 0, 0, 3}},
+        {"tre    ", {3, 2, 0, 4, 0, 0, 0, 1, 0, 0}},
+        {"ventesimo  ", {3, 2, 0, 4, 0, 0, 0, 2}},
+        {"doppie  ", {3, 2, 0, 4, 0, 0, 0, 3}},
+        {"mezzo   ", {3, 2, 0, 4, 0, 0, 0, 4}},
+        {"metà ", {3, 2, 0, 4, 0, 0, 0, 4, 0, 0}},
+        {"entrambe    ", {3, 2, 0, 4, 0, 0, 0, 5}},
+        {"qualche", {3, 2, 0, 3, 0, 0, 0, 0, 0, 0}},
+        {"posizione;    ", {2}},
+        {"informazioni. ", {2}},
+        {"finestre!  ", {2}},
+        {"Il   ", {1}},
+        {"E'   ", {5}},
+        {"l' ", {1}},
+        {"L'   ", {1}},
+        {" quaderno", {2}},
+        {" è ", {5}},
+        {" vallate  ", {2}},
+        {" tessitrice ", {2}},
     };
     for (const Citata& c : citate) {
         bool trovata = false;

@@ -6,19 +6,29 @@
 
 namespace {
 
-QString conteggio(FRM_ERRORI& f, int i) { return etichetta(f, elemento("RR", i))->text(); }
+QString conteggio(FRM_ERRORI& f, int i) {
+    return etichetta(f, elemento("RR", i))->text();
+}
 
 TEST(FrmErrori, EmptyBeforeAnyErrorAndNamedFromTheButtons) {
     Esercizio e;
     clicca(e.b("Command8"));
     FRM_ERRORI& f = *e.f->finestraErrori();
     EXPECT_EQ(f.windowTitle(), "Form2");
-    const char* nomi[] = {"Articolo", "Nome", "Aggettivo", "Pronome", "Verbo",
-                          "Avverbio  e locuzione avv.", "Preposizione  e locuzione prep.",
-                          "Congiunzione  e locuzione cong.", "Esclamazione  e locuzione escl.",
-                          "PARTE VARIABILE", "PARTE  INVARIABILE"};
+    const char* nomi[] = {"Articolo",
+                          "Nome",
+                          "Aggettivo",
+                          "Pronome",
+                          "Verbo",
+                          "Avverbio  e locuzione avv.",
+                          "Preposizione  e locuzione prep.",
+                          "Congiunzione  e locuzione cong.",
+                          "Esclamazione  e locuzione escl.",
+                          "PARTE VARIABILE",
+                          "PARTE  INVARIABILE"};
     for (int i = 1; i <= 11; ++i) {
-        EXPECT_EQ(etichetta(f, QStringLiteral("Lberrori") + QString::number(i))->text(), nomi[i - 1]);
+        EXPECT_EQ(etichetta(f, QStringLiteral("Lberrori") + QString::number(i))->text(),
+                  nomi[i - 1]);
         EXPECT_EQ(conteggio(f, i), "");
         EXPECT_TRUE(etichetta(f, elemento("RR", i))->isVisible());
     }

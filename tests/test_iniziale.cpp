@@ -62,7 +62,8 @@ TEST(Iniziale, RegistersItsEightControls) {
     Avvio a;
     const auto& r = a.f->scala();
     EXPECT_EQ(r.numcomandi(), 8);
-    const char* nomi[] = {"Label1", "Label2", "Label5", "Label4", "Label6", "Label3", "Command1", "Command2"};
+    const char* nomi[] = {"Label1", "Label2", "Label5",   "Label4",
+                          "Label6", "Label3", "Command1", "Command2"};
     for (int i = 1; i <= 8; ++i) EXPECT_EQ(r.comando(i)->objectName(), nomi[i - 1]);
     EXPECT_EQ(r.comando(0), nullptr);
     EXPECT_EQ(bottone(*a.f, "Command1")->text(), "analisi completa");

@@ -54,18 +54,19 @@ TEST(Percorso, TrailsOfTheTypicalPaths) {
     using V = std::vector<std::string>;
     // "mio  " in sentence 10: a possessive fills positions 1 to 7.
     EXPECT_EQ(analizza(f, 10, 7), (V{"Parte variabile", "Aggettivo", "Determinativo", "Possessivo",
-                                      "1° persona", "Maschile", "Singolare"}));
+                                     "1° persona", "Maschile", "Singolare"}));
     // "ogni   ": an indefinite without gender ends at its kind.
-    EXPECT_EQ(analizza(f, 1, 10), (V{"Parte variabile", "Aggettivo", "Determinativo", "Indefinito"}));
+    EXPECT_EQ(analizza(f, 1, 10),
+              (V{"Parte variabile", "Aggettivo", "Determinativo", "Indefinito"}));
     // "duplice   ": a numeral ends at its kind although its gender is stored.
-    EXPECT_EQ(analizza(f, 8, 9), (V{"Parte variabile", "Aggettivo", "Determinativo", "Numerale",
-                                     "Moltiplicativo"}));
+    EXPECT_EQ(analizza(f, 8, 9),
+              (V{"Parte variabile", "Aggettivo", "Determinativo", "Numerale", "Moltiplicativo"}));
     // "bellissima ": the trail says "Assoluto", not the button's caption.
     EXPECT_EQ(analizza(f, 10, 17), (V{"Parte variabile", "Aggettivo", "Qualificativo",
                                       "Superlativo", "Assoluto", "Femminile", "Singolare"}));
     // "utile  ": a nominalised adjective skips the degree.
-    EXPECT_EQ(analizza(f, 2, 7), (V{"Parte variabile", "Aggettivo", "Sostantivato", "Maschile",
-                                     "Singolare"}));
+    EXPECT_EQ(analizza(f, 2, 7),
+              (V{"Parte variabile", "Aggettivo", "Sostantivato", "Maschile", "Singolare"}));
     // "quasi": an adverb, invariable.
     EXPECT_EQ(analizza(f, 29, 2), (V{"Parte invariabile", "Avverbio  e locuzione avv."}));
 }

@@ -79,8 +79,8 @@ TEST(Ridimschermo, TheExerciseWindowScalesItsNinetyFiveControls) {
     const QRect prima = com10->geometry();
     const double punti = com10->font().pointSizeF();
     e.f->resize(1650, 1192);
-    EXPECT_EQ(com10->geometry(), QRect(prima.x() * 2, prima.y() * 2, prima.width() * 2,
-                                       prima.height() * 2));
+    EXPECT_EQ(com10->geometry(),
+              QRect(prima.x() * 2, prima.y() * 2, prima.width() * 2, prima.height() * 2));
     EXPECT_DOUBLE_EQ(com10->font().pointSizeF(), punti * 2);
     // Registered twice: the same as once.
     EXPECT_EQ(e.b("art", 1)->geometry().width(), e.b("Com", 1)->geometry().width());

@@ -20,7 +20,8 @@ TEST(Statistiche, PercentageIsTruncatedAndExact) {
     // 29 / 50 * 100 is 57.999... in binary floating point; the right figure is 58.
     EXPECT_EQ(percentualeErrori(29, 50), 58);
     for (int n = 1; n <= 200; ++n)
-        for (int e = 0; e <= n; ++e) ASSERT_EQ(percentualeErrori(e, n), 100 * e / n) << e << "/" << n;
+        for (int e = 0; e <= n; ++e)
+            ASSERT_EQ(percentualeErrori(e, n), 100 * e / n) << e << "/" << n;
     EXPECT_EQ(percentualeErrori(INT_MAX, INT_MAX), 100);
     EXPECT_EQ(percentualeErrori(0, 0), 0);
 }

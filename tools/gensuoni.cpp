@@ -54,10 +54,26 @@ void arpeggio(Onda& o, std::initializer_list<const char*> note, double passo, do
     }
 }
 
-Onda esatto() { Onda o; arpeggio(o, {"C5", "E5", "G5", "C6"}, 0.08, 0.35); return o; }
-Onda esatto2() { Onda o; arpeggio(o, {"G4", "B4", "D5", "G5"}, 0.07, 0.35); return o; }
-Onda esatto3() { Onda o; arpeggio(o, {"E5", "A5"}, 0.12, 0.45); return o; }
-Onda esatto4() { Onda o; arpeggio(o, {"D5", "F#5", "A5", "D6", "F#6"}, 0.06, 0.3, 0.5); return o; }
+Onda esatto() {
+    Onda o;
+    arpeggio(o, {"C5", "E5", "G5", "C6"}, 0.08, 0.35);
+    return o;
+}
+Onda esatto2() {
+    Onda o;
+    arpeggio(o, {"G4", "B4", "D5", "G5"}, 0.07, 0.35);
+    return o;
+}
+Onda esatto3() {
+    Onda o;
+    arpeggio(o, {"E5", "A5"}, 0.12, 0.45);
+    return o;
+}
+Onda esatto4() {
+    Onda o;
+    arpeggio(o, {"D5", "F#5", "A5", "D6", "F#6"}, 0.06, 0.3, 0.5);
+    return o;
+}
 Onda esatto5() {
     Onda o;
     for (const char* n : {"F5", "A5", "C6"}) campana(o, 0, 0.25, nota(n), 0.3);
@@ -70,8 +86,8 @@ Onda sbagliato1() {
     Onda o(static_cast<std::size_t>(0.4 * frequenza));
     for (std::size_t i = 0; i < o.size(); ++i) {
         const double t = static_cast<double>(i) / frequenza;
-        const double q = (std::sin(2 * pi * 110 * t) > 0 ? 1 : -1) +
-                         (std::sin(2 * pi * 117 * t) > 0 ? 1 : -1);
+        const double q =
+            (std::sin(2 * pi * 110 * t) > 0 ? 1 : -1) + (std::sin(2 * pi * 117 * t) > 0 ? 1 : -1);
         const double inviluppo = std::min(1.0, t / 0.01) * std::min(1.0, (0.4 - t) / 0.05);
         o[i] = 0.22 * q * inviluppo;
     }
@@ -152,9 +168,9 @@ int main(int argc, char** argv) {
     const std::filesystem::path cartella = argv[1];
     std::filesystem::create_directories(cartella);
     const std::pair<const char*, std::function<Onda()>> suoni[] = {
-        {"esatto", esatto},         {"esatto2", esatto2},     {"esatto3", esatto3},
-        {"esatto4", esatto4},       {"esatto5", esatto5},     {"sbagliato1", sbagliato1},
-        {"premivia", premivia},     {"rumorevia", rumorevia}, {"conga", conga},
+        {"esatto", esatto},       {"esatto2", esatto2},     {"esatto3", esatto3},
+        {"esatto4", esatto4},     {"esatto5", esatto5},     {"sbagliato1", sbagliato1},
+        {"premivia", premivia},   {"rumorevia", rumorevia}, {"conga", conga},
         {"congafine", congafine},
     };
     for (const auto& [nome, fai] : suoni) {

@@ -312,16 +312,11 @@ constexpr CellaDati frase15[] = {
     {"scegliere.   ", {5}},
 };
 constexpr CellaDati frase16[] = {
-    {"In  ", {7}},
-    {"quale ", {3, 2, 0, 5, 0, 0, 0, 0, 1, 1}},
-    {"albergo   ", {2}},
-    {"e ", {8}},
-    {"per  ", {7}},
-    {"quante   ", {3, 2, 0, 5, 0, 0, 0, 0, 2, 2}},
-    {"notti ", {2}},
-    {"alloggeranno  ", {5}},
-    {"i   ", {1}},
-    {"tuoi  ", {3, 2, 0, 1, 0, 0, 2, 0, 1, 2}},
+    {"In  ", {7}},         {"quale ", {3, 2, 0, 5, 0, 0, 0, 0, 1, 1}},
+    {"albergo   ", {2}},   {"e ", {8}},
+    {"per  ", {7}},        {"quante   ", {3, 2, 0, 5, 0, 0, 0, 0, 2, 2}},
+    {"notti ", {2}},       {"alloggeranno  ", {5}},
+    {"i   ", {1}},         {"tuoi  ", {3, 2, 0, 1, 0, 0, 2, 0, 1, 2}},
     {"genitori?   ", {2}},
 };
 constexpr CellaDati frase17[] = {
@@ -582,13 +577,13 @@ constexpr CellaDati frase29[] = {
 };
 
 constexpr std::span<const CellaDati> frasi[] = {
-    frase0, frase1, frase2, frase3, frase4, frase5,
-    frase6, frase7, frase8, frase9, frase10, frase11,
-    frase12, frase13, frase14, frase15, frase16, frase17,
-    frase18, frase19, frase20, frase21, frase22, frase23,
-    frase24, frase25, frase26, frase27, frase28, frase29,
+    frase0,  frase1,  frase2,  frase3,  frase4,  frase5,  frase6,  frase7,  frase8,  frase9,
+    frase10, frase11, frase12, frase13, frase14, frase15, frase16, frase17, frase18, frase19,
+    frase20, frase21, frase22, frase23, frase24, frase25, frase26, frase27, frase28, frase29,
 };
 
 } // namespace
 
-std::span<const std::span<const CellaDati>> datiFrasi() { return frasi; }
+std::span<const std::span<const CellaDati>> datiFrasi() {
+    return frasi;
+}

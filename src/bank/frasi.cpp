@@ -31,7 +31,9 @@ const Frasi::Cella& Frasi::cella(int s, int w) const {
     return celle[s][w];
 }
 
-std::string Frasi::testo(int s, int w) const { return std::string(cella(s, w).testo); }
+std::string Frasi::testo(int s, int w) const {
+    return std::string(cella(s, w).testo);
+}
 
 int Frasi::chiave(int colonna, int s, int w) const {
     VERIFICA(colonna >= 1 && colonna <= numColonne);

@@ -5,7 +5,9 @@
 namespace {
 
 constexpr Seguito fine{};
-constexpr Seguito apre(Domanda d) { return {Seguito::apre, d}; }
+constexpr Seguito apre(Domanda d) {
+    return {Seguito::apre, d};
+}
 constexpr Seguito genereOppureFine{Seguito::genereOppureFine, Domanda::genere};
 
 constexpr Bottone parte[] = {
@@ -36,10 +38,11 @@ constexpr Bottone comparativo[] = {
 };
 constexpr Bottone superlativo[] = {
     {"Superlativo assoluto", "Assoluto", {255, 0, 0}, apre(Domanda::genere)},
-    {"Sup. relativo di maggioranza", "Relativo di maggioranza", {255, 128, 128},
+    {"Sup. relativo di maggioranza",
+     "Relativo di maggioranza",
+     {255, 128, 128},
      apre(Domanda::genere)},
-    {"Sup. relativo di minoranza", "Relativo di minoranza", {255, 192, 192},
-     apre(Domanda::genere)},
+    {"Sup. relativo di minoranza", "Relativo di minoranza", {255, 192, 192}, apre(Domanda::genere)},
 };
 constexpr Bottone determinativo[] = {
     {"Possessivo", "Possessivo", {192, 192, 0}, apre(Domanda::persona)},
@@ -75,15 +78,9 @@ constexpr Bottone numero[] = {
 
 // In the order of the Domanda enumeration.
 const DescrizioneDomanda domande[numDomande] = {
-    {"Com", 1, parte, true},
-    {"art", 2, tipo},
-    {"pcf", 3, grado},
-    {"Compar", 5, comparativo},
-    {"sup", 6, superlativo},
-    {"det", 4, determinativo},
-    {"numerale", 8, numerale},
-    {"persona", 7, persona},
-    {"Masfem", 9, genere},
+    {"Com", 1, parte, true},    {"art", 2, tipo},        {"pcf", 3, grado},
+    {"Compar", 5, comparativo}, {"sup", 6, superlativo}, {"det", 4, determinativo},
+    {"numerale", 8, numerale},  {"persona", 7, persona}, {"Masfem", 9, genere},
     {"Singplu", 10, numero},
 };
 
@@ -95,4 +92,6 @@ const DescrizioneDomanda& domanda(Domanda d) {
     return domande[i];
 }
 
-std::span<const DescrizioneDomanda> tutteLeDomande() { return domande; }
+std::span<const DescrizioneDomanda> tutteLeDomande() {
+    return domande;
+}

@@ -57,12 +57,14 @@ struct PrimaDomanda {
     std::string_view didascalia;
     std::string_view traccia;
     Rgb colore;
-    int codice;    // the answer code (10 or 11)
-    int primo;     // first part of speech it opens
-    int ultimo;    // last part of speech it opens
+    int codice; // the answer code (10 or 11)
+    int primo;  // first part of speech it opens
+    int ultimo; // last part of speech it opens
 };
-inline constexpr PrimaDomanda variabile{"PARTE VARIABILE", "Parte variabile", {255, 255, 0}, 10, 1, 5};
-inline constexpr PrimaDomanda invariabile{"PARTE  INVARIABILE", "Parte invariabile", {255, 128, 128}, 11, 6, 9};
+inline constexpr PrimaDomanda variabile{
+    "PARTE VARIABILE", "Parte variabile", {255, 255, 0}, 10, 1, 5};
+inline constexpr PrimaDomanda invariabile{
+    "PARTE  INVARIABILE", "Parte invariabile", {255, 128, 128}, 11, 6, 9};
 
 // True when `risposta` (10 or 11) is right for a word of part of speech `parte`.
 constexpr bool primaRispostaGiusta(int risposta, int parte) {

@@ -33,9 +33,8 @@ constexpr const char* arial = "Arial";
 constexpr int sinistraParole[22] = {135,  270,  360,  450,  540,  630,  720,  810,
                                     900,  990,  1080, 1215, 1350, 1395, 1485, 1575,
                                     1665, 1755, 1845, 1935, 2025, 2115};
-constexpr int sopraParole[22] = {495,  900,  1215, 1575, 1935, 2295, 2655, 2970,
-                                 3330, 3690, 4050, 4365, 4680, 5040, 5355, 5715,
-                                 6030, 6390, 6705, 7065, 7380, 7740};
+constexpr int sopraParole[22] = {495,  900,  1215, 1575, 1935, 2295, 2655, 2970, 3330, 3690, 4050,
+                                 4365, 4680, 5040, 5355, 5715, 6030, 6390, 6705, 7065, 7380, 7740};
 constexpr int sopraTraccia[10] = {435, 1125, 1830, 2520, 3210, 3915, 4620, 5280, 5940, 6420};
 
 // Design geometry of the answer buttons, by question and Index.
@@ -47,18 +46,24 @@ Twips geometriaBottone(Domanda d, int i) {
         if (i <= 5) return {5160, 1200 + 600 * (i - 2), 2100, 600};
         return {5175, std::array{3705, 4440, 5160, 5880}[static_cast<std::size_t>(i - 6)], 2100,
                 800};
-    case Domanda::tipo: return {5160, 600 + 600 * k, 2100, 645};
-    case Domanda::grado: return {5160, 480 + 720 * k, 2055, 705};
+    case Domanda::tipo:
+        return {5160, 600 + 600 * k, 2100, 645};
+    case Domanda::grado:
+        return {5160, 480 + 720 * k, 2055, 705};
     case Domanda::comparativo: // majority on top
         return {5160, std::array{1200, 1920, 480}[static_cast<std::size_t>(k)], 2055, 690};
-    case Domanda::superlativo: return {5160, 480 + 720 * k, 2055, 720};
+    case Domanda::superlativo:
+        return {5160, 480 + 720 * k, 2055, 720};
     case Domanda::determinativo:
         if (i <= 4) return {5160, 480 + 720 * k, 2055, 705};
         return {5175, i == 5 ? 3330 : 3915, 2055, 585};
-    case Domanda::numerale: return {5280, 480 + 720 * k, 1935, 855};
-    case Domanda::persona: return {5160, 480 + 600 * k, 2055, i == 3 ? 585 : 600};
+    case Domanda::numerale:
+        return {5280, 480 + 720 * k, 1935, 855};
+    case Domanda::persona:
+        return {5160, 480 + 600 * k, 2055, i == 3 ? 585 : 600};
     case Domanda::genere:
-    case Domanda::numero: return {5160, 480 + 720 * k, 2100, 765};
+    case Domanda::numero:
+        return {5160, 480 + 720 * k, 2100, 765};
     }
     return {};
 }
@@ -114,10 +119,8 @@ void FormB::costruisci() {
     const QFont arial12 = carattere(arial, 12, true);
     const QFont bottoneFont = carattere(arial, 10, true);
 
-    AVVISO = new EtichettaAdattata(QStringLiteral("AVVISO"), this);
-    AVVISO->setObjectName(QStringLiteral("AVVISO"));
-    AVVISO->setGeometry(pixel(Twips{0, 0, 12315, 420}));
-    AVVISO->setFont(carattere(arial, 18, true));
+    AVVISO = prepara(new EtichettaAdattata(QStringLiteral("AVVISO"), this), "AVVISO",
+                     {0, 0, 12315, 420}, carattere(arial, 18, true));
     AVVISO->setAlignment(Qt::AlignCenter);
     coloreSfondo(AVVISO, QColor(192, 255, 255));
     coloreTesto(AVVISO, colore(rosso));
@@ -209,14 +212,14 @@ void FormB::costruisci() {
     Command8 = pulsante(Frame5, QStringLiteral("Command8"), QStringLiteral("mostra errori"),
                         {4440, 120, 2100, 540}, carattere(arial, 10, true));
     connect(Command8, &QPushButton::clicked, this, &FormB::Command8_Click);
-    Label1 = etichetta(Frame5, "Label1", QStringLiteral("n° della domanda"),
-                       {6720, 180, 2000, 420}, arial12);
+    Label1 = etichetta(Frame5, "Label1", QStringLiteral("n° della domanda"), {6720, 180, 2000, 420},
+                       arial12);
     coloreTesto(Label1, colore(bianco));
     Lbclock = etichetta(Frame5, "Lbclock", QStringLiteral("0"), {8760, 180, 1200, 420},
                         carattere(arial, 14, true));
     coloreTesto(Lbclock, colore(bianco));
-    FINE = pulsante(Frame5, QStringLiteral("FINE"), QStringLiteral("FINE"),
-                    {10200, 120, 2040, 540}, carattere(arial, 10, true));
+    FINE = pulsante(Frame5, QStringLiteral("FINE"), QStringLiteral("FINE"), {10200, 120, 2040, 540},
+                    carattere(arial, 10, true));
     connect(FINE, &QPushButton::clicked, this, &FormB::FINE_Click);
 
     // Present in the design, never shown.
@@ -239,14 +242,15 @@ void FormB::costruisci() {
 void FormB::registra() {
     ridim.preparatabelle(95);
     ridim.impostaFinestra(this);
-    QWidget* singoli[] = {AVVISO,  gratifica,   Label1,   Frame1,  Frame2, Frame3,
-                          Frame4,  Lrisposte,   Lerrori,  MOSTRATEMPO, Lpercentuale,
-                          comaiuto, Command8,   VIA,      FINE,    Com10,  Com11};
+    QWidget* singoli[] = {AVVISO,   gratifica, Label1,  Frame1,      Frame2,       Frame3,
+                          Frame4,   Lrisposte, Lerrori, MOSTRATEMPO, Lpercentuale, comaiuto,
+                          Command8, VIA,       FINE,    Com10,       Com11};
     int i = 1;
     for (QWidget* w : singoli) ridim.registra(i++, w);
     auto serie = [&](int base, Domanda d) {
         const auto& b = bottoni[static_cast<std::size_t>(d)];
-        for (std::size_t k = 0; k < b.size(); ++k) ridim.registra(base + static_cast<int>(k) + 1, b[k]);
+        for (std::size_t k = 0; k < b.size(); ++k)
+            ridim.registra(base + static_cast<int>(k) + 1, b[k]);
     };
     serie(17, Domanda::tipo);
     serie(20, Domanda::parte);
@@ -392,8 +396,12 @@ void FormB::resizeEvent(QResizeEvent* e) {
 
 // ---- answers ----
 
-void FormB::Com10_Click() { primaDomanda(variabile, Com10, Com11); }
-void FormB::Com11_Click() { primaDomanda(invariabile, Com11, Com10); }
+void FormB::Com10_Click() {
+    primaDomanda(variabile, Com10, Com11);
+}
+void FormB::Com11_Click() {
+    primaDomanda(invariabile, Com11, Com10);
+}
 
 void FormB::primaDomanda(const PrimaDomanda& p, QPushButton* premuto, QPushButton* altro) {
     azzerapannello();
@@ -512,7 +520,8 @@ void FormB::classifica(int errori) {
 void FormB::Command8_Click() {
     if (!errori) {
         std::array<QString, 11> nomi;
-        for (int i = 1; i <= 9; ++i) nomi[static_cast<std::size_t>(i - 1)] = bottone(Domanda::parte, i)->text();
+        for (int i = 1; i <= 9; ++i)
+            nomi[static_cast<std::size_t>(i - 1)] = bottone(Domanda::parte, i)->text();
         nomi[9] = Com10->text();
         nomi[10] = Com11->text();
         errori = new FRM_ERRORI(m, s, nomi, this);
@@ -552,4 +561,6 @@ void FormB::keyPressEvent(QKeyEvent* e) {
     QWidget::keyPressEvent(e);
 }
 
-FRM_ERRORI* FormB::finestraErrori() const { return errori; }
+FRM_ERRORI* FormB::finestraErrori() const {
+    return errori;
+}

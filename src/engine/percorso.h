@@ -19,9 +19,9 @@ struct Avanzamento {
 Avanzamento finisciParola(const Frasi& frasi, int s, int nparola, bool soloAggettivi);
 
 struct DopoGiusta {
-    bool fineParola;       // the word is finished
-    Domanda prossima;      // otherwise: the question to open
-    int colonna;           // and the key column to load into attesa
+    bool fineParola;  // the word is finished
+    Domanda prossima; // otherwise: the question to open
+    int colonna;      // and the key column to load into attesa
 };
 
 // What follows a right answer `indice` (1-based) to question `d` for word (s, w).

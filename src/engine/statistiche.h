@@ -8,9 +8,9 @@
 int percentualeErrori(int nerrori, int nrisposte);
 
 struct Livello {
-    int numero;                  // 1..5
-    std::string_view nome;       // name label of the standings
-    std::string_view risultato;  // caption of the result label
+    int numero;                 // 1..5
+    std::string_view nome;      // name label of the standings
+    std::string_view risultato; // caption of the result label
     Rgb colore;
 };
 

@@ -30,8 +30,7 @@ constexpr Riga righe[5] = {
 
 } // namespace
 
-classificaform::classificaform(Modulo1& m, Servizi s, QWidget* owner)
-    : QDialog(owner), m(m), s(s) {
+classificaform::classificaform(Modulo1& m, Servizi s, QWidget* owner) : QDialog(owner), m(m), s(s) {
     setObjectName(QStringLiteral("classificaform"));
     setWindowTitle(QStringLiteral("Form1"));
     setFixedSize(pixel(7665), pixel(6690));
@@ -44,10 +43,8 @@ classificaform::classificaform(Modulo1& m, Servizi s, QWidget* owner)
     etichetta(this, "Label5", QStringLiteral("livello raggiunto nell'ultima serie di domande"),
               {960, 240, 5565, 360}, carattere(arial, 13.5, false));
     // "occorre esercitarsi" is wider than the label: it shrinks rather than being cut.
-    RISULTATO = new EtichettaAdattata(QStringLiteral("RISULTATO"), this);
-    RISULTATO->setObjectName(QStringLiteral("RISULTATO"));
-    RISULTATO->setGeometry(pixel(Twips{1725, 720, 2925, 615}));
-    RISULTATO->setFont(carattere(arial, 26.25, true));
+    RISULTATO = prepara(new EtichettaAdattata(QStringLiteral("RISULTATO"), this), "RISULTATO",
+                        {1725, 720, 2925, 615}, carattere(arial, 26.25, true));
     RISULTATO->setAlignment(Qt::AlignCenter);
     coloreSfondo(RISULTATO, QColor(255, 255, 128));
     coloreTesto(RISULTATO, QColor(0, 0, 255));
@@ -69,9 +66,8 @@ classificaform::classificaform(Modulo1& m, Servizi s, QWidget* owner)
     for (std::size_t r = 0; r < 5; ++r) {
         const Riga& riga = righe[r];
         const Livello* lv = livello(riga.livello);
-        QLabel* nome = etichetta(this, riga.etichetta,
-                                 qs(lv->nome),
-                                 riga.geometria, carattere(arial, 13.5, true));
+        QLabel* nome = etichetta(this, riga.etichetta, qs(lv->nome), riga.geometria,
+                                 carattere(arial, 13.5, true));
         nome->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         coloreSfondo(nome, colore(lv->colore));
         coloreTesto(nome, Qt::black);
@@ -101,8 +97,7 @@ void classificaform::Form_Load() {
 
     const int lv = m.livello;
     if (const Livello* l = livello(lv)) {
-        RISULTATO->setText(
-            qs(l->risultato));
+        RISULTATO->setText(qs(l->risultato));
         coloreSfondo(RISULTATO, colore(l->colore));
         for (const Riga& riga : righe) {
             if (riga.livello != lv) continue;

@@ -14,8 +14,7 @@ int sopraRiga(int i) {
 }
 } // namespace
 
-FRM_ERRORI::FRM_ERRORI(Modulo1& m, Servizi s, const std::array<QString, 11>& nomi,
-                       QWidget* owner)
+FRM_ERRORI::FRM_ERRORI(Modulo1& m, Servizi s, const std::array<QString, 11>& nomi, QWidget* owner)
     : QWidget(owner, Qt::Window), m(m), s(s) {
     setObjectName(QStringLiteral("FRM_ERRORI"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -68,7 +67,9 @@ void FRM_ERRORI::aggiorna() {
             QString::fromStdString(m.contaerrori[static_cast<std::size_t>(i)].testo()));
 }
 
-void FRM_ERRORI::Command1_Click() { close(); }
+void FRM_ERRORI::Command1_Click() {
+    close();
+}
 
 void FRM_ERRORI::Command2_Click() {
     m.livello = 6;

@@ -27,6 +27,6 @@ public:
 private:
     Modulo1& m;
     Servizi s;
-    std::array<QLabel*, 17> RR{};          // 0..16
-    std::array<QLabel*, 17> Lberrori{};    // 1..16
+    std::array<QLabel*, 17> RR{};       // 0..16
+    std::array<QLabel*, 17> Lberrori{}; // 1..16
 };

@@ -31,11 +31,13 @@ QString nomeElemento(const QString& array, int i) {
     return array + QLatin1Char('(') + QString::number(i) + QLatin1Char(')');
 }
 
-QLabel* etichetta(QWidget* padre, const char* nome, const QString& testo, Twips g,
-                  const QFont& f) {
-    auto* l = new QLabel(testo, padre);
+QLabel* prepara(QLabel* l, const char* nome, Twips g, const QFont& f) {
     l->setObjectName(QString::fromLatin1(nome));
     l->setGeometry(pixel(g));
     l->setFont(f);
     return l;
+}
+
+QLabel* etichetta(QWidget* padre, const char* nome, const QString& testo, Twips g, const QFont& f) {
+    return prepara(new QLabel(testo, padre), nome, g, f);
 }

@@ -16,12 +16,16 @@ struct Twips {
 };
 
 // Twips to pixels at 96 dpi; Qt's device-pixel ratio takes care of denser screens.
-constexpr int pixel(int twips) { return (twips * 2 + (twips >= 0 ? 15 : -15)) / 30; }
+constexpr int pixel(int twips) {
+    return (twips * 2 + (twips >= 0 ? 15 : -15)) / 30;
+}
 inline QRect pixel(Twips t) {
     return QRect(pixel(t.left), pixel(t.top), pixel(t.width), pixel(t.height));
 }
 
-inline QColor colore(Rgb c) { return QColor(c.r, c.g, c.b); }
+inline QColor colore(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 QFont carattere(const QString& famiglia, double punti, bool grassetto,
                 QFont::StyleHint stile = QFont::SansSerif);
@@ -32,8 +36,9 @@ void coloreTesto(QWidget* w, const QColor& c);
 class QLabel;
 
 // A label at its design place, named as in the design.
-QLabel* etichetta(QWidget* padre, const char* nome, const QString& testo, Twips g,
-                  const QFont& f);
+QLabel* etichetta(QWidget* padre, const char* nome, const QString& testo, Twips g, const QFont& f);
+// The same for a label already made (of a class of its own).
+QLabel* prepara(QLabel* l, const char* nome, Twips g, const QFont& f);
 
 inline QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));

@@ -13,8 +13,8 @@ void Pulsante::paintEvent(QPaintEvent*) {
     p.drawControl(QStyle::CE_PushButton, opt);
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this);
     p.setFont(font());
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                             QPalette::ButtonText));
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, testo);
 }
 

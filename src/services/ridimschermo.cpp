@@ -39,8 +39,8 @@ void Ridimschermo::adattaschermo() {
         geometria[static_cast<std::size_t>(i)] = c->geometry();
         punti[static_cast<std::size_t>(i)] = c->font().pointSizeF();
     }
-    if (const QScreen* schermo = QGuiApplication::primaryScreen(); schermo && largfinestra > 0 &&
-                                                                    altfinestra > 0) {
+    if (const QScreen* schermo = QGuiApplication::primaryScreen();
+        schermo && largfinestra > 0 && altfinestra > 0) {
         const QSize s = schermo->availableGeometry().size();
         scala(s.width() / largfinestra, s.height() / altfinestra);
     }

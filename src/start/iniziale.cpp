@@ -27,8 +27,8 @@ Iniziale::Iniziale(Modulo1& m, Servizi s, std::function<void()> apriEsercizio, Q
     resize(pixel(11880), pixel(8535));
     coloreSfondo(this, QColor(60, 80, 219));
 
-    QLabel* Label2 = titolo(this, "Label2", QStringLiteral("Gli aggettivi"),
-                            {4350, 690, 3345, 660}, 28);
+    QLabel* Label2 =
+        titolo(this, "Label2", QStringLiteral("Gli aggettivi"), {4350, 690, 3345, 660}, 28);
     QLabel* Label5 = etichetta(
         this, "Label5",
         QStringLiteral("Scegli se desideri fare un'analisi comprendente tutte le parti del "
@@ -38,12 +38,12 @@ Iniziale::Iniziale(Modulo1& m, Servizi s, std::function<void()> apriEsercizio, Q
     coloreTesto(Label5, QColor(255, 255, 0));
     QLabel* Label1 = titolo(this, "Label1", QStringLiteral("Esercizi di analisi grammaticale"),
                             {3660, 5625, 4485, 480}, 20);
-    QLabel* Label6 = titolo(this, "Label6",
-                            QStringLiteral("Aggettivi: un programma libero per la scuola"),
-                            {3000, 6240, 6000, 330}, 14);
-    QLabel* Label4 = titolo(this, "Label4",
-                            QStringLiteral("scritto dal gruppo di sviluppo di Aggettivi"),
-                            {3000, 6720, 6000, 330}, 14);
+    QLabel* Label6 =
+        titolo(this, "Label6", QStringLiteral("Aggettivi: un programma libero per la scuola"),
+               {3000, 6240, 6000, 330}, 14);
+    QLabel* Label4 =
+        titolo(this, "Label4", QStringLiteral("scritto dal gruppo di sviluppo di Aggettivi"),
+               {3000, 6720, 6000, 330}, 14);
     QLabel* Label3 = titolo(this, "Label3", QStringLiteral("versione 1.0, dicembre 2026"),
                             {3000, 7200, 6000, 330}, 14);
 
@@ -59,8 +59,8 @@ Iniziale::Iniziale(Modulo1& m, Servizi s, std::function<void()> apriEsercizio, Q
     };
     auto* Command1 = bottone("Command1", QStringLiteral("analisi completa"),
                              {1920, 3255, 2655, 1170}, QColor(255, 255, 128));
-    auto* Command2 = bottone("Command2", QStringLiteral("solo aggettivi"),
-                             {6915, 3225, 2580, 1185}, QColor(192, 255, 192));
+    auto* Command2 = bottone("Command2", QStringLiteral("solo aggettivi"), {6915, 3225, 2580, 1185},
+                             QColor(192, 255, 192));
     connect(Command1, &QPushButton::clicked, this, &Iniziale::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Iniziale::Command2_Click);
 
@@ -89,8 +89,12 @@ void Iniziale::Command2_Click() {
     apri();
 }
 
-void Iniziale::Form_Click() { apri(); }
-void Iniziale::Timer1_Timer() { apri(); }
+void Iniziale::Form_Click() {
+    apri();
+}
+void Iniziale::Timer1_Timer() {
+    apri();
+}
 
 void Iniziale::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) Form_Click();

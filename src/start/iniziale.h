@@ -15,8 +15,7 @@ class Iniziale : public QWidget {
     Q_OBJECT
 public:
     // `apriEsercizio` shows the exercise window; it is called at most once.
-    Iniziale(Modulo1& m, Servizi s, std::function<void()> apriEsercizio,
-             QWidget* parent = nullptr);
+    Iniziale(Modulo1& m, Servizi s, std::function<void()> apriEsercizio, QWidget* parent = nullptr);
 
     void Command1_Click(); // analisi completa
     void Command2_Click(); // solo aggettivi
