@@ -68,34 +68,38 @@ LettoreQt::LettoreQt(QStringList cartelle) : cartelle(std::move(cartelle)) {
         return true;
     }();
     (void)installato;
-    const QString programma = QCoreApplication::applicationDirPath();
-    const QStringList moduli = {
-        QDir(programma).filePath(QStringLiteral("libaggettivi_suoni.so")),
-        QDir(programma).filePath(
-            QStringLiteral("../" AGGETTIVI_LIBDIR "/aggettivi/libaggettivi_suoni.so")),
-    };
-    caricamento = std::thread([this, moduli] {
-        void* crea = nullptr;
-        for (const QString& m : moduli) {
-            QLibrary modulo(m);
-            if (QFileInfo::exists(m) && modulo.load()) {
-                crea = reinterpret_cast<void*>(modulo.resolve("aggettivi_crea_lettore"));
-                if (crea) break;
-            }
-        }
-        QMetaObject::invokeMethod(
-            this, [this, crea] { pronto(crea); }, Qt::QueuedConnection);
-    });
+    qApp->installEventFilter(this);
+    // Should no window ever paint, the sounds still come.
+    QTimer::singleShot(500, this, &LettoreQt::carica);
 }
 
-LettoreQt::~LettoreQt() {
-    if (caricamento.joinable()) caricamento.join();
+LettoreQt::~LettoreQt() = default;
+
+bool LettoreQt::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::Paint) {
+        qApp->removeEventFilter(this);
+        QTimer::singleShot(0, this, &LettoreQt::carica);
+    }
+    return QObject::eventFilter(o, e);
 }
 
-void LettoreQt::pronto(void* crea) {
+void LettoreQt::carica() {
+    if (caricato) return;
     caricato = true;
+    qApp->removeEventFilter(this);
+    const QDir programma(QCoreApplication::applicationDirPath());
+    const QString moduli[] = {programma.filePath(QStringLiteral("libaggettivi_suoni.so")),
+                              programma.filePath(QStringLiteral(
+                                  "../" AGGETTIVI_LIBDIR "/aggettivi/libaggettivi_suoni.so"))};
     using Crea = Lettore* (*)(const QStringList*);
-    if (crea) reale.reset(reinterpret_cast<Crea>(crea)(&cartelle));
+    for (const QString& m : moduli) {
+        QLibrary modulo(m);
+        if (!QFileInfo::exists(m) || !modulo.load()) continue;
+        if (auto crea = reinterpret_cast<Crea>(modulo.resolve("aggettivi_crea_lettore"))) {
+            reale.reset(crea(&cartelle));
+            break;
+        }
+    }
     if (reale && !inAttesa.isEmpty()) reale->riproduci(inAttesa.toStdString());
     inAttesa.clear();
 }

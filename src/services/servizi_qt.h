@@ -7,7 +7,6 @@
 #include <QString>
 #include <memory>
 #include <random>
-#include <thread>
 
 class OrologioQt final : public Orologio {
 public:
@@ -34,9 +33,9 @@ public:
     bool eventFilter(QObject* o, QEvent* e) override;
 };
 
-// Plays the sound effects through a module loaded in the background at
-// start, so that the audio libraries stay off the start-up path. A sound asked
-// for before the module is ready plays as soon as it is.
+// Plays the sound effects through a module loaded once the first window has
+// painted, so that Qt Multimedia and the audio libraries behind it stay off the
+// start-up path. A sound asked for before then plays as soon as the module is in.
 class LettoreQt final : public QObject, public Lettore {
 public:
     // Sounds are looked up in each of `cartelle` in turn.
@@ -46,12 +45,14 @@ public:
 
     static QStringList cartellePredefinite();
 
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
 private:
-    void pronto(void* crea);
+    void carica();
 
     QStringList cartelle;
     std::unique_ptr<Lettore> reale;
-    std::thread caricamento;
     QString inAttesa;
     bool caricato = false;
 };

@@ -2,7 +2,10 @@
 // audio libraries behind it are loaded beside the start-up, not before it.
 #include "services/servizi.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QHash>
 #include <QSoundEffect>
@@ -14,7 +17,21 @@ namespace {
 class LettoreEffetti final : public Lettore {
 public:
     explicit LettoreEffetti(QStringList cartelle) : cartelle(std::move(cartelle)) {}
-    ~LettoreEffetti() override { qDeleteAll(effetti); }
+    ~LettoreEffetti() override {
+        // Qt Multimedia can deadlock at exit if a sample is still being loaded
+        // (its global sample cache waits for a loader that waits for it): let
+        // the loading finish first, for a second at most.
+        QElapsedTimer t;
+        t.start();
+        auto caricando = [this] {
+            for (QSoundEffect* e : std::as_const(effetti))
+                if (e && e->status() == QSoundEffect::Loading) return true;
+            return false;
+        };
+        while (caricando() && t.elapsed() < 1000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        qDeleteAll(effetti);
+    }
 
     void riproduci(std::string_view nome) override {
         QSoundEffect* e =
