@@ -18,7 +18,6 @@ class QPushButton;
 class QTimer;
 class FRM_ERRORI;
 class Pulsante;
-struct PrimaDomanda;
 
 // The exercise window: a sentence, one word in red, and the buttons of the
 // question now open.

@@ -121,4 +121,4 @@ void ModaleQt::mostra(QDialog& d) {
     d.exec();
 }
 
-ServiziQt::ServiziQt() : lettore_(LettoreQt::cartellePredefinite()), audio(lettore_, casuale) {}
+ServiziQt::ServiziQt() : lettore(LettoreQt::cartellePredefinite()), audio(lettore, casuale) {}

@@ -67,13 +67,12 @@ class ServiziQt {
 public:
     ServiziQt();
     Servizi servizi() { return {orologio, casuale, pausa, audio, modale}; }
-    LettoreQt& lettore() { return lettore_; }
 
 private:
     OrologioQt orologio;
     CasualeQt casuale;
     PausaQt pausa;
-    LettoreQt lettore_;
+    LettoreQt lettore;
     Audio audio;
     ModaleQt modale;
 };
