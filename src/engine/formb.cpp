@@ -5,6 +5,7 @@
 #include "engine/verifica.h"
 #include "results/classificaform.h"
 #include "results/frm_errori.h"
+#include "services/etichetta.h"
 #include "services/geometria.h"
 #include "services/pulsante.h"
 

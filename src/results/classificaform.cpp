@@ -2,6 +2,7 @@
 
 #include "engine/statistiche.h"
 #include "results/forme.h"
+#include "services/etichetta.h"
 #include "services/geometria.h"
 #include "services/pulsante.h"
 

@@ -17,17 +17,3 @@ void Pulsante::paintEvent(QPaintEvent*) {
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, testo);
 }
-
-void EtichettaAdattata::paintEvent(QPaintEvent* e) {
-    const int larghezza = fontMetrics().horizontalAdvance(text());
-    if (larghezza <= contentsRect().width() || larghezza == 0) {
-        QLabel::paintEvent(e);
-        return;
-    }
-    QPainter p(this);
-    QFont f = font();
-    f.setPointSizeF(f.pointSizeF() * contentsRect().width() / larghezza);
-    p.setFont(f);
-    p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(contentsRect(), static_cast<int>(alignment()), text());
-}
