@@ -1,5 +1,7 @@
 #include "services/servizi_qt.h"
 
+#include "config.h"
+
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>

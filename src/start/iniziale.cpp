@@ -1,5 +1,7 @@
 #include "start/iniziale.h"
 
+#include "config.h"
+
 #include "services/geometria.h"
 #include "services/pulsante.h"
 
@@ -44,8 +46,9 @@ Iniziale::Iniziale(Modulo1& m, Servizi s, std::function<void()> apriEsercizio, Q
     QLabel* Label4 =
         titolo(this, "Label4", QStringLiteral("scritto dal gruppo di sviluppo di Aggettivi"),
                {3000, 6720, 6000, 330}, 14);
-    QLabel* Label3 = titolo(this, "Label3", QStringLiteral("versione 1.0, dicembre 2026"),
-                            {3000, 7200, 6000, 330}, 14);
+    QLabel* Label3 =
+        titolo(this, "Label3", QStringLiteral("versione " AGGETTIVI_VERSIONE ", dicembre 2026"),
+               {3000, 7200, 6000, 330}, 14);
 
     const QFont bottoni = carattere("MS Sans Serif", 24, true);
     auto bottone = [&](const char* nome, const QString& testo, Twips g, QColor c) {
