@@ -1,7 +1,7 @@
 #include "bank/frasi.h"
 
 #include "bank/dati.h"
-#include "engine/verifica.h"
+#include "base/verifica.h"
 
 void Frasi::riempi() {
     celle = {};

@@ -1,6 +1,6 @@
 #include "engine/albero.h"
 
-#include "engine/verifica.h"
+#include "base/verifica.h"
 
 namespace {
 

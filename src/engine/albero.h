@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/rgb.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -21,11 +23,6 @@ enum class Domanda : std::uint8_t {
     numero,        // Singplu
 };
 inline constexpr int numDomande = 10;
-
-struct Rgb {
-    std::uint8_t r, g, b;
-    friend constexpr bool operator==(Rgb, Rgb) = default;
-};
 
 // What a right answer leads to.
 struct Seguito {

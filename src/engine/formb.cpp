@@ -2,7 +2,7 @@
 
 #include "engine/percorso.h"
 #include "engine/statistiche.h"
-#include "engine/verifica.h"
+#include "base/verifica.h"
 #include "results/classificaform.h"
 #include "results/frm_errori.h"
 #include "services/etichetta.h"

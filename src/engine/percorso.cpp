@@ -1,6 +1,6 @@
 #include "engine/percorso.h"
 
-#include "engine/verifica.h"
+#include "base/verifica.h"
 
 int primaParola(const Frasi& frasi, int s, bool soloAggettivi) {
     int w = 1;

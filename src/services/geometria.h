@@ -6,7 +6,7 @@
 #include <QString>
 #include <string_view>
 
-#include "engine/albero.h"
+#include "base/rgb.h"
 
 class QWidget;
 
