@@ -62,7 +62,7 @@ TEST(FormB, VIADrawsThirtyDifferentSentencesThenReportsTheBankExhausted) {
     EXPECT_EQ(*viste.rbegin(), 29);
     e.banco.lettore.suonati.clear();
     e.f->VIA_Click();
-    EXPECT_EQ(e.l("AVVISO")->text(), "TUTTE LA FRASI SONO COMPLETATE");
+    EXPECT_EQ(e.l("AVVISO")->text(), "TUTTE LE FRASI SONO COMPLETATE");
     EXPECT_EQ(e.banco.lettore.suonati, (std::vector<std::string>{"rumorevia", "conga"}));
     EXPECT_FALSE(e.b("VIA")->isVisible());
     EXPECT_TRUE(viste.count(e.m.nfrase));
