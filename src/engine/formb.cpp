@@ -36,8 +36,6 @@ const QString arial = QStringLiteral("Arial");
 constexpr Figura disegno[] = {
     {"AVVISO", {0, 0, 12315, 420}, 18, true, rosso, Rgb{192, 255, 255}},
     {"gratifica", {7560, 5640, 4700, 700}, 28, true, rosso},
-    {"Com10", {5055, 480, 2490, 3240}, 14, true, {}, variabile.colore},
-    {"Com11", {5055, 3735, 2490, 3270}, 14, true, {}, invariabile.colore},
     {"VIA", {5040, 7035, 7455, 915}, 18, true, {}, Rgb{192, 192, 192}},
     {"Frame5", {-30, 7980, 12390, 750}, 0, true, {}, Rgb{0, 0, 255}},
     // Inside Frame5:
@@ -67,48 +65,6 @@ constexpr int sinistraParole[22] = {135,  270,  360,  450,  540,  630,  720,  81
                                     1665, 1755, 1845, 1935, 2025, 2115};
 constexpr int sopraParole[22] = {495,  900,  1215, 1575, 1935, 2295, 2655, 2970, 3330, 3690, 4050,
                                  4365, 4680, 5040, 5355, 5715, 6030, 6390, 6705, 7065, 7380, 7740};
-constexpr int sopraTraccia[10] = {435, 1125, 1830, 2520, 3210, 3915, 4620, 5280, 5940, 6420};
-
-// Design geometry of the answer buttons, by question and Index.
-Twips geometriaBottone(Domanda d, int i) {
-    const int k = i - 1;
-    switch (d) {
-    case Domanda::parte:
-        if (i == 1) return {5160, 600, 2100, 645};
-        if (i <= 5) return {5160, 1200 + 600 * (i - 2), 2100, 600};
-        return {5175, std::array{3705, 4440, 5160, 5880}[static_cast<std::size_t>(i - 6)], 2100,
-                800};
-    case Domanda::tipo:
-        return {5160, 600 + 600 * k, 2100, 645};
-    case Domanda::grado:
-        return {5160, 480 + 720 * k, 2055, 705};
-    case Domanda::comparativo: // majority on top
-        return {5160, std::array{1200, 1920, 480}[static_cast<std::size_t>(k)], 2055, 690};
-    case Domanda::superlativo:
-        return {5160, 480 + 720 * k, 2055, 720};
-    case Domanda::determinativo:
-        if (i <= 4) return {5160, 480 + 720 * k, 2055, 705};
-        return {5175, i == 5 ? 3330 : 3915, 2055, 585};
-    case Domanda::numerale:
-        return {5280, 480 + 720 * k, 1935, 855};
-    case Domanda::persona:
-        return {5160, 480 + 600 * k, 2055, i == 3 ? 585 : 600};
-    case Domanda::genere:
-    case Domanda::numero:
-        return {5160, 480 + 720 * k, 2100, 765};
-    }
-    return {};
-}
-
-Pulsante* bottoneRisposta(QWidget* padre, const QString& nome, const QString& testo, Twips g,
-                          const QFont& f) {
-    auto* b = pulsante(padre, "", testo, g, f);
-    b->setObjectName(nome);
-    // Answers come from clicks and the digit keys, never from a focused button.
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-
 Pulsante* pulsante(QWidget* padre, const Figura& f, const QString& testo) {
     auto* b = applica(new Pulsante(testo, padre), f, arial);
     b->setAccessibleName(testo);
@@ -157,17 +113,16 @@ void FormB::costruisci() {
 
     costruisciParole();
 
-    Com10 = pulsante(this, figura("Com10"), qs(variabile.didascalia));
-    Com11 = pulsante(this, figura("Com11"), qs(invariabile.didascalia));
+    risposte.costruisciBottoni([this](Domanda d, int i) { rispondi(d, i); });
+    Com10 = risposte.Com10;
+    Com11 = risposte.Com11;
     connect(Com10, &QPushButton::clicked, this, &FormB::Com10_Click);
     connect(Com11, &QPushButton::clicked, this, &FormB::Com11_Click);
-
-    costruisciDomande();
 
     gratifica = etichetta(this, figura("gratifica"));
     gratifica->setProperty("autosize", true);
 
-    costruisciTraccia();
+    risposte.costruisciTraccia();
 
     VIA = pulsante(this, figura("VIA"), QStringLiteral("VIA"));
     connect(VIA, &QPushButton::clicked, this, &FormB::VIA_Click);
@@ -197,39 +152,6 @@ void FormB::costruisciParole() {
         l->setProperty("autosize", true);
         coloreTesto(l, colore(verdeScuro));
         Lbmostra[static_cast<std::size_t>(i)] = l;
-    }
-}
-
-void FormB::costruisciDomande() {
-    const QFont f = carattere(arial, 10, true);
-    for (int q = 0; q < numDomande; ++q) {
-        const auto d = static_cast<Domanda>(q);
-        const DescrizioneDomanda& desc = domanda(d);
-        for (int i = 1; i <= static_cast<int>(desc.bottoni.size()); ++i) {
-            const Bottone& b = desc.bottoni[static_cast<std::size_t>(i - 1)];
-            auto* p = bottoneRisposta(this, nomeElemento(qs(desc.nome), i), qs(b.didascalia),
-                                      geometriaBottone(d, i), f);
-            coloreSfondo(p, colore(b.colore));
-            p->hide();
-            connect(p, &QPushButton::clicked, this, [this, d, i] { rispondi(d, i); });
-            bottoni[static_cast<std::size_t>(q)].push_back(p);
-        }
-    }
-}
-
-void FormB::costruisciTraccia() {
-    const QFont f = carattere(arial, 12, true);
-    for (int i = 1; i <= 10; ++i) {
-        auto* l = new QLabel(this);
-        l->setObjectName(nomeElemento(QStringLiteral("display"), i));
-        l->setGeometry(pixel(Twips{10200, sopraTraccia[i - 1], 2175, 705}));
-        l->setFont(f);
-        l->setAlignment(Qt::AlignCenter);
-        l->setWordWrap(true);
-        l->setAutoFillBackground(true);
-        coloreTesto(l, Qt::black);
-        l->hide();
-        display[static_cast<std::size_t>(i)] = l;
     }
 }
 
@@ -275,7 +197,7 @@ void FormB::registra() {
     int i = 1;
     for (QWidget* w : singoli) ridim.registra(i++, w);
     auto serie = [&](int base, Domanda d) {
-        const auto& b = bottoni[static_cast<std::size_t>(d)];
+        const auto& b = risposte.serie(d);
         for (std::size_t k = 0; k < b.size(); ++k)
             ridim.registra(base + static_cast<int>(k) + 1, b[k]);
     };
@@ -288,7 +210,7 @@ void FormB::registra() {
     serie(53, Domanda::tipo); // the adjective-kind buttons stand twice
     serie(56, Domanda::numero);
     serie(58, Domanda::genere);
-    for (int k = 1; k <= 10; ++k) ridim.registra(60 + k, display[static_cast<std::size_t>(k)]);
+    for (int k = 1; k <= 10; ++k) ridim.registra(60 + k, risposte.traccia(k));
     serie(70, Domanda::grado);
     serie(73, Domanda::comparativo);
     serie(76, Domanda::superlativo);
@@ -298,24 +220,13 @@ void FormB::registra() {
     ridim.registra(95, Lbmostra[22]);
 }
 
-QPushButton* FormB::bottone(Domanda d, int indice) const {
-    const auto& b = bottoni[static_cast<std::size_t>(d)];
-    VERIFICA(indice >= 1 && indice <= static_cast<int>(b.size()));
-    return b[static_cast<std::size_t>(indice - 1)];
-}
-
 QLabel* FormB::parola(int i) const {
     VERIFICA(i >= 1 && i <= 22);
     return Lbmostra[static_cast<std::size_t>(std::clamp(i, 1, 22))];
 }
 
-void FormB::mostraDomanda(Domanda d, bool visibile) {
-    for (QPushButton* b : bottoni[static_cast<std::size_t>(d)]) b->setVisible(visibile);
-}
-
 void FormB::pannello(bool abilitato) {
-    for (QPushButton* b : bottoni[static_cast<std::size_t>(Domanda::parte)])
-        b->setEnabled(abilitato);
+    for (QPushButton* b : risposte.serie(Domanda::parte)) b->setEnabled(abilitato);
     Com11->setEnabled(abilitato);
     Com10->setEnabled(abilitato);
 }
@@ -343,8 +254,7 @@ void FormB::VIA_Click() {
     if (x.esaurita) {
         AVVISO->setText(QStringLiteral("TUTTE LE FRASI SONO COMPLETATE"));
         servizi.audio.suona(Suono::conga);
-        for (QPushButton* b : bottoni[static_cast<std::size_t>(Domanda::parte)])
-            b->setEnabled(false);
+        for (QPushButton* b : risposte.serie(Domanda::parte)) b->setEnabled(false);
     }
     for (int i = 1; i <= 22; ++i) {
         parola(i)->hide();
@@ -361,13 +271,7 @@ void FormB::VIA_Click() {
 }
 
 void FormB::azzerapannello() {
-    for (Domanda d : {Domanda::genere, Domanda::numero, Domanda::tipo, Domanda::grado,
-                      Domanda::comparativo, Domanda::superlativo, Domanda::persona,
-                      Domanda::numerale, Domanda::determinativo, Domanda::parte})
-        mostraDomanda(d, false);
-    Com10->show();
-    Com11->show();
-    for (int i = 1; i <= 10; ++i) display[static_cast<std::size_t>(i)]->hide();
+    risposte.azzera();
 }
 
 bool FormB::flash(const QString& messaggio) {
@@ -463,10 +367,7 @@ bool FormB::segnala(const Sessione::Esito& e, const QString& bravo) {
 }
 
 void FormB::scriviTraccia(const Sessione::Esito& e) {
-    QLabel* l = display[static_cast<std::size_t>(std::clamp(e.etichettaTraccia, 1, 10))];
-    l->setText(qs(e.traccia));
-    coloreSfondo(l, colore(e.colore));
-    l->show();
+    risposte.scrivi(std::clamp(e.etichettaTraccia, 1, 10), e.traccia, e.colore);
 }
 
 void FormB::dopoParola(const Sessione::Esito& e) {
@@ -528,26 +429,10 @@ void FormB::Command8_Click() {
 
 // ---- keyboard ----
 
-// The buttons of the open question, top to bottom as on screen: the digit keys
-// follow this order, whatever the buttons' indices.
-std::vector<QPushButton*> FormB::bottoniAperti() const {
-    std::vector<QPushButton*> aperti;
-    for (QPushButton* b : {Com10, Com11})
-        if (!b->isHidden()) aperti.push_back(b);
-    for (const auto& serie : bottoni)
-        for (QPushButton* b : serie)
-            if (!b->isHidden()) aperti.push_back(b);
-    std::stable_sort(aperti.begin(), aperti.end(),
-                     [](QPushButton* a, QPushButton* b) { return a->y() < b->y(); });
-    return aperti;
-}
-
 void FormB::keyPressEvent(QKeyEvent* e) {
     const int k = e->key();
     if (k >= Qt::Key_1 && k <= Qt::Key_9) {
-        const auto aperti = bottoniAperti();
-        const auto n = static_cast<std::size_t>(k - Qt::Key_1);
-        if (n < aperti.size() && aperti[n]->isEnabled()) aperti[n]->click();
+        if (QPushButton* b = risposte.perTasto(k - Qt::Key_0)) b->click();
         return;
     }
     if ((k == Qt::Key_Return || k == Qt::Key_Enter) && !VIA->isHidden() && VIA->isEnabled()) {

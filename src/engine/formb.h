@@ -2,6 +2,7 @@
 
 #include "engine/albero.h"
 #include "engine/modulo1.h"
+#include "engine/pannello.h"
 #include "engine/sessione.h"
 #include "services/finestre.h"
 #include "services/ridimschermo.h"
@@ -65,8 +66,6 @@ protected:
 private:
     void costruisci();
     void costruisciParole();
-    void costruisciDomande();
-    void costruisciTraccia();
     void costruisciBarra();
     void registra();
 
@@ -84,11 +83,10 @@ private:
     void completaFrase();
 
     void apriPrimaDomanda();
-    void mostraDomanda(Domanda d, bool visibile);
+    void mostraDomanda(Domanda d, bool visibile) { risposte.mostra(d, visibile); }
     void pannello(bool abilitato);
-    QPushButton* bottone(Domanda d, int indice) const;
+    QPushButton* bottone(Domanda d, int indice) const { return risposte.bottone(d, indice); }
     QLabel* parola(int i) const;
-    std::vector<QPushButton*> bottoniAperti() const;
 
     Sessione sessione;
     const Modulo1& stato;
@@ -114,11 +112,10 @@ private:
     QPushButton* mostraErrori = nullptr;
     QPushButton* VIA = nullptr;
     QPushButton* FINE = nullptr;
+    PannelloDomande risposte{this};
     QPushButton* Com10 = nullptr;
     QPushButton* Com11 = nullptr;
-    std::array<std::vector<QPushButton*>, numDomande> bottoni; // [question][Index - 1]
-    std::array<QLabel*, 23> Lbmostra{};                        // 1..22
-    std::array<QLabel*, 11> display{};                         // 1..10
+    std::array<QLabel*, 23> Lbmostra{}; // 1..22
     QTimer* Timer1 = nullptr;
     QPointer<FRM_ERRORI> logErrori;
 };
