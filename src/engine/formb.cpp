@@ -95,7 +95,6 @@ FormB::FormB(Modulo1& m, Servizi s, QWidget* parent) : QWidget(parent), m(m), s(
     registra();
     ridim.adattaschermo();
     m.maxrisposte = 20;
-    m.numfrasi = 30;
     AVVISO->setText(QStringLiteral("Clicca sul tasto VIA per partire"));
     m.record = 200;
     m.nrisposte = 0;
@@ -104,7 +103,8 @@ FormB::FormB(Modulo1& m, Servizi s, QWidget* parent) : QWidget(parent), m(m), s(
     m.avviato = false;
     Com10->setEnabled(false);
     Com11->setEnabled(false);
-    m.frasi.riempi();
+    if (m.frasi.numeroFrasi() == 0) m.frasi.riempi(); // main may have filled it from files
+    m.numfrasi = m.frasi.numeroFrasi();
     azzerapannello();
     s.audio.suona("premivia");
 }
