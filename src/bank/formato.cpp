@@ -37,6 +37,11 @@ template <class F> bool perCarattere(std::string_view s, F f) {
     std::size_t i = 0;
     while (i < s.size()) {
         const auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            f(static_cast<char32_t>(c));
+            ++i;
+            continue;
+        }
         std::size_t lunghezza = 1;
         char32_t cp = c;
         if (c >= 0xC2 && c <= 0xDF) {
@@ -48,7 +53,7 @@ template <class F> bool perCarattere(std::string_view s, F f) {
         } else if (c >= 0xF0 && c <= 0xF4) {
             lunghezza = 4;
             cp = c & 0x07u;
-        } else if (c >= 0x80) {
+        } else {
             return false;
         }
         if (lunghezza > s.size() - i) return false;
@@ -170,7 +175,8 @@ std::size_t fineVirgolette(std::string_view s, std::string* contenuto) {
 
 bool intestazione(std::string_view riga) {
     if (riga.size() < 5 || riga.find('|') != std::string_view::npos) return false;
-    if (compatto(riga.substr(0, 5), true) != "frase") return false;
+    for (std::size_t i = 0; i < 5; ++i)
+        if ((riga[i] | 0x20) != "frase"[i]) return false;
     if (riga.size() == 5) return true;
     const char c = riga[5];
     return !((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'));
@@ -181,7 +187,8 @@ struct ErroreFrase {
     std::string testo;
 };
 
-std::vector<ErroreFrase> erroriInFrase(const Frase& f) {
+// `chiaviLette`: texts and keys come from the parser, checked already.
+std::vector<ErroreFrase> erroriInFrase(const Frase& f, bool chiaviLette) {
     std::vector<ErroreFrase> e;
     int parole = 0;
     int primoRiempitivo = 0;
@@ -189,7 +196,8 @@ std::vector<ErroreFrase> erroriInFrase(const Frase& f) {
     for (std::size_t i = 0; i < f.parole.size(); ++i) {
         const Parola& p = f.parole[i];
         const int pos = static_cast<int>(i) + 1;
-        if (std::string t = erroreTesto(p.testo); !t.empty()) e.push_back({pos, t});
+        if (!chiaviLette)
+            if (std::string t = erroreTesto(p.testo); !t.empty()) e.push_back({pos, t});
         if (p.chiave[0] == 0) {
             if (primoRiempitivo == 0) primoRiempitivo = pos;
             if (!soloSpazi(p.testo))
@@ -206,6 +214,7 @@ std::vector<ErroreFrase> erroriInFrase(const Frase& f) {
         primoRiempitivo = 0;
         aggettivo = aggettivo || p.chiave[0] == codiceAggettivo;
         if (soloSpazi(p.testo)) e.push_back({pos, "il testo della parola è fatto solo di spazi"});
+        if (chiaviLette) continue;
         const Classificazione c = leggiClassificazione(scriviClassificazione(p.chiave));
         if (!c.errore.empty() || c.chiave != p.chiave)
             e.push_back({pos, "l'analisi non segue le domande dell'albero" +
@@ -281,7 +290,10 @@ Classificazione leggiClassificazione(std::string_view testo) {
         if (fine == std::string_view::npos) fine = testo.size();
         std::string v = compatto(testo.substr(inizio, fine - inizio), false);
         if (!v.empty()) {
-            voci.push_back(compatto(v, true));
+            std::string minuscola = v;
+            for (char& c : minuscola)
+                if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+            voci.push_back(std::move(minuscola));
             scritte.push_back(std::move(v));
         }
         inizio = fine + 1;
@@ -302,7 +314,13 @@ Classificazione leggiClassificazione(std::string_view testo) {
     if (prima) ++i;
 
     Domanda d = Domanda::parte;
-    std::string dopo = prima ? std::string(prima->traccia) : std::string();
+    // The last answer, for the messages: its question and Index.
+    Domanda domandaPrima = Domanda::parte;
+    int indicePrima = 0;
+    auto dopo = [&] {
+        return indicePrima ? parolaRisposta(domandaPrima, indicePrima)
+                           : std::string(prima ? prima->traccia : "");
+    };
     bool facoltativa = false; // gender of a numeral or of an indefinite: may be left out
     // Every turn takes one answer, so the walk ends within voci.size() + 1 turns.
     for (;;) {
@@ -310,7 +328,7 @@ Classificazione leggiClassificazione(std::string_view testo) {
             if (d == Domanda::parte)
                 r.errore = "manca la parte del discorso: " + possibili(d);
             else
-                r.errore = "l'analisi è incompleta: dopo " + tra(dopo) +
+                r.errore = "l'analisi è incompleta: dopo " + tra(dopo()) +
                            " manca una risposta tra " + possibili(d);
             return r;
         }
@@ -321,10 +339,10 @@ Classificazione leggiClassificazione(std::string_view testo) {
                 r.errore = tra(scritte[i]) + " non è una parte del discorso; le possibili sono " +
                            possibili(d);
             else if (facoltativa)
-                r.errore = tra(scritte[i]) + " non va bene dopo " + tra(dopo) +
+                r.errore = tra(scritte[i]) + " non va bene dopo " + tra(dopo()) +
                            ": l'analisi finisce lì, oppure continua con " + possibili(d);
             else
-                r.errore = tra(scritte[i]) + " non va bene dopo " + tra(dopo) +
+                r.errore = tra(scritte[i]) + " non va bene dopo " + tra(dopo()) +
                            "; le risposte possibili sono " + possibili(d);
             return r;
         }
@@ -333,7 +351,8 @@ Classificazione leggiClassificazione(std::string_view testo) {
             return r;
         }
         r.chiave[static_cast<std::size_t>(q.colonna - 1)] = static_cast<std::int8_t>(k);
-        dopo = parolaRisposta(d, k);
+        domandaPrima = d;
+        indicePrima = k;
         ++i;
         const Seguito seg = q.bottoni[static_cast<std::size_t>(k - 1)].seguito;
         facoltativa = false;
@@ -350,7 +369,7 @@ Classificazione leggiClassificazione(std::string_view testo) {
         }
         if (i < voci.size()) {
             r.errore =
-                "l'analisi finisce dopo " + tra(dopo) + ": " + tra(scritte[i]) + " è di troppo";
+                "l'analisi finisce dopo " + tra(dopo()) + ": " + tra(scritte[i]) + " è di troppo";
             return r;
         }
         return r;
@@ -359,7 +378,7 @@ Classificazione leggiClassificazione(std::string_view testo) {
 
 std::vector<std::string> erroriFrase(const Frase& f) {
     std::vector<std::string> v;
-    for (ErroreFrase& e : erroriInFrase(f))
+    for (ErroreFrase& e : erroriInFrase(f, false))
         v.push_back(e.posizione ? "parola " + std::to_string(e.posizione) + ": " + e.testo
                                 : std::move(e.testo));
     return v;
@@ -387,7 +406,7 @@ Lettura leggiFrasi(std::string_view contenuto) {
     auto chiudi = [&] {
         if (!aperta) return;
         if (!rotta) {
-            for (ErroreFrase& e : erroriInFrase(frase)) {
+            for (ErroreFrase& e : erroriInFrase(frase, true)) {
                 const int riga =
                     e.posizione ? righe[static_cast<std::size_t>(e.posizione - 1)] : frase.riga;
                 problema(riga, std::move(e.testo));
