@@ -95,8 +95,12 @@ inline QString elemento(const char* array, int i) {
 
 // An exercise window ready for tests: shown, with its run state and fakes.
 struct Esercizio {
-    explicit Esercizio(int modo = -1, std::uint64_t seme = 1) : banco(seme) {
+    // `prepara` runs before the window loads, as main does (e.g. to fill the bank).
+    explicit Esercizio(int modo = -1, std::uint64_t seme = 1,
+                       const std::function<void(Modulo1&)>& prepara = {})
+        : banco(seme) {
         if (modo >= 0) m.modo = modo;
+        if (prepara) prepara(m);
         f = std::make_unique<FormB>(m, banco.servizi());
         f->termina = [this] { ++terminato; };
         f->resize(825, 596);

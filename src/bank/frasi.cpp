@@ -1,42 +1,55 @@
 #include "bank/frasi.h"
 
-#include "bank/dati.h"
+#include "bank/formato.h"
+#include "bank/incorporate.h"
 #include "base/verifica.h"
 
-void Frasi::riempi() {
-    celle = {};
-    const auto frasi = datiFrasi();
-    frasiPiene = static_cast<int>(frasi.size());
-    VERIFICA(frasiPiene <= maxFrasi);
-    for (int s = 0; s < frasiPiene; ++s) {
-        int parole = 0;
-        int w = 1;
-        for (const CellaDati& d : frasi[s]) {
-            VERIFICA(w < maxParole);
-            celle[s][w].testo = d.testo;
-            celle[s][w].chiave = d.chiave;
-            if (d.chiave[0] != 0) parole = w;
-            ++w;
-        }
-        celle[s][0].chiave[0] = static_cast<std::int8_t>(parole);
-    }
+const std::vector<Frase>& frasiIncorporate() {
+    static const std::vector<Frase> frasi = leggiFrasi(testoFrasiIncorporate()).frasi;
+    return frasi;
 }
 
-const Frasi::Cella& Frasi::cella(int s, int w) const {
+void Frasi::riempi() {
+    svuota();
+    for (const Frase& f : frasiIncorporate()) aggiungi(f);
+}
+
+void Frasi::svuota() {
+    for (auto& frase : celle)
+        for (Parola& p : frase) p = {};
+    frasiPiene = 0;
+}
+
+bool Frasi::aggiungi(const Frase& f) {
+    if (frasiPiene >= maxFrasi || f.parole.size() >= static_cast<std::size_t>(maxParole))
+        return false;
+    auto& riga = celle[static_cast<std::size_t>(frasiPiene)];
+    int parole = 0;
+    for (std::size_t i = 0; i < f.parole.size(); ++i) {
+        riga[i + 1] = f.parole[i];
+        // Fillers after the last word are shown but not counted.
+        if (f.parole[i].chiave[0] != 0) parole = static_cast<int>(i) + 1;
+    }
+    riga[0].chiave[0] = static_cast<std::int8_t>(parole);
+    ++frasiPiene;
+    return true;
+}
+
+const Parola& Frasi::cella(int s, int w) const {
     VERIFICA(s >= 0 && s < maxFrasi);
     VERIFICA(w >= 0 && w < maxParole);
     // Out of range in a release build without checks: read an empty cell, never past the table.
-    static const Cella vuota{};
+    static const Parola vuota{};
     if (s < 0 || s >= maxFrasi || w < 0 || w >= maxParole) return vuota;
-    return celle[s][w];
+    return celle[static_cast<std::size_t>(s)][static_cast<std::size_t>(w)];
 }
 
 std::string Frasi::testo(int s, int w) const {
-    return std::string(cella(s, w).testo);
+    return cella(s, w).testo;
 }
 
 int Frasi::chiave(int colonna, int s, int w) const {
     VERIFICA(colonna >= 1 && colonna <= numColonne);
     if (colonna < 1 || colonna > numColonne) return 0;
-    return cella(s, w).chiave[colonna - 1];
+    return cella(s, w).chiave[static_cast<std::size_t>(colonna - 1)];
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "bank/frase.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 // The sentence bank: texts and grammatical keys of every word, addressed as
 // (sentence 0..100, position 0..22). Position 0 of chiave1 holds the word count.
@@ -14,7 +15,12 @@ public:
     static constexpr int maxParole = 23;
     static constexpr int numColonne = 10;
 
+    // The built-in sentences, and nothing else.
     void riempi();
+    void svuota();
+    // Stores `f` after the sentences already held. False, and nothing stored,
+    // when the bank is full or `f` has no room in a row.
+    bool aggiungi(const Frase& f);
 
     std::string testo(int s, int w) const;
     // Key column `colonna` (1..10) of cell (s, w).
@@ -31,16 +37,12 @@ public:
     int chiave9(int s, int w) const { return chiave(9, s, w); }
     int chiave10(int s, int w) const { return chiave(10, s, w); }
 
-    // Number of sentences the fill stores (indices 0..numeroFrasi()-1).
+    // Number of sentences stored (indices 0..numeroFrasi()-1).
     int numeroFrasi() const { return frasiPiene; }
 
 private:
-    struct Cella {
-        std::string_view testo;
-        std::array<std::int8_t, numColonne> chiave{};
-    };
-    const Cella& cella(int s, int w) const;
+    const Parola& cella(int s, int w) const;
 
-    std::array<std::array<Cella, maxParole>, maxFrasi> celle{};
+    std::array<std::array<Parola, maxParole>, maxFrasi> celle{};
     int frasiPiene = 0;
 };

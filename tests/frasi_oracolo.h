@@ -5,8 +5,10 @@
 #include <span>
 #include <string_view>
 
-// One cell of the built-in bank as written in the data: the text and the ten
-// key codes (chiave1..chiave10). Cells of spaces with chiave1 = 0 are fillers.
+// The built-in bank as the program held it before it became a sentence file:
+// the oracle the embedded file is compared with, cell by cell.
+// One cell: the text and the ten key codes (chiave1..chiave10). Cells of
+// spaces with chiave1 = 0 are fillers.
 struct CellaDati {
     std::string_view testo;
     std::array<std::int8_t, 10> chiave;

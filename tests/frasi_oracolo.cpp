@@ -1,4 +1,4 @@
-#include "bank/dati.h"
+#include "frasi_oracolo.h"
 
 // The thirty sentences in use, with the key of every word.
 // Cells: text as shown, then chiave1..chiave10 (only chiave1 for words

@@ -1,0 +1,324 @@
+#include "avvio/caricafrasi.h"
+#include "avvio/rigacomando.h"
+#include "bank/incorporate.h"
+#include "config.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray aggettivo = "bello | Aggettivo, Qualificativo, Positivo, Maschile, Singolare\n";
+
+// A file of `n` sentences; sentence i begins with the word "p<i>".
+QByteArray frasi(int n, const QString& prefisso = QStringLiteral("p")) {
+    QByteArray b;
+    for (int i = 0; i < n; ++i)
+        b += "frase\n" + (prefisso + QString::number(i)).toUtf8() + " | Nome\n" + aggettivo;
+    return b;
+}
+
+void scrivi(const QString& percorso, const QByteArray& dati) {
+    QDir().mkpath(QFileInfo(percorso).path());
+    QFile f(percorso);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(dati);
+}
+
+// Data locations of the test's own: a user folder and two system folders.
+struct Cartelle {
+    Cartelle() {
+        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("utente")).toUtf8());
+        qputenv("XDG_DATA_DIRS", (dir.filePath(QStringLiteral("sistema1")) + QLatin1Char(':') +
+                                  dir.filePath(QStringLiteral("sistema2")))
+                                     .toUtf8());
+    }
+    QString frasi(const char* dove, const char* nome) const {
+        return dir.filePath(QString::fromLatin1(dove) + QStringLiteral("/aggettivi/frasi/") +
+                            QString::fromLatin1(nome));
+    }
+    QTemporaryDir dir;
+};
+
+TEST(CaricaFrasi, BuiltInThenUserThenSystemFoldersInNameOrder) {
+    Cartelle c;
+    scrivi(c.frasi("utente", "b.txt"), frasi(1, QStringLiteral("b")));
+    scrivi(c.frasi("utente", "a.txt"), frasi(2, QStringLiteral("a")));
+    scrivi(c.frasi("sistema1", "a.txt"), frasi(1, QStringLiteral("nascosta")));
+    scrivi(c.frasi("sistema1", "c.txt"), frasi(1, QStringLiteral("c")));
+    scrivi(c.frasi("sistema2", "0.txt"), frasi(1, QStringLiteral("zero")));
+    scrivi(c.frasi("sistema2", "leggimi.md"), "niente");
+    EXPECT_EQ(cartelleFrasi().constFirst(), c.frasi("utente", "").chopped(1));
+    EXPECT_EQ(fileFrasiPredefiniti(),
+              (QStringList{c.frasi("utente", "a.txt"), c.frasi("utente", "b.txt"),
+                           c.frasi("sistema1", "c.txt"), c.frasi("sistema2", "0.txt")}));
+
+    auto banca = std::make_unique<Frasi>();
+    const RapportoFrasi r = caricaFrasi(*banca, {});
+    EXPECT_TRUE(r.problemi.isEmpty()) << r.problemi.join('\n').toStdString();
+    EXPECT_EQ(r.caricate, 35);
+    EXPECT_EQ(banca->numeroFrasi(), 35);
+    EXPECT_EQ(banca->testo(0, 1), " Questo");
+    const char* attese[] = {"a0 ", "a1 ", "b0 ", "c0 ", "zero0 "};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(banca->testo(30 + i, 1), attese[i]);
+}
+
+TEST(CaricaFrasi, UpToTheCapacityAndWhatIsLeftOutIsReported) {
+    Cartelle c;
+    scrivi(c.frasi("utente", "molte.txt"), frasi(80));
+    auto banca = std::make_unique<Frasi>();
+    const RapportoFrasi r = caricaFrasi(*banca, {});
+    EXPECT_EQ(banca->numeroFrasi(), 101);
+    EXPECT_EQ(r.caricate, 101);
+    EXPECT_EQ(r.scartate, 9);
+    ASSERT_EQ(r.problemi.size(), 9);
+    // Sentence 72 of the file (the first left out) starts at line 3 * 71 + 1.
+    EXPECT_EQ(r.problemi[0], c.frasi("utente", "molte.txt") +
+                                 QStringLiteral(":214: frase non caricata: non c'è più posto (al "
+                                                "massimo 101 frasi in tutto)"));
+
+    // Thousands of sentences: still bounded, the list cut short.
+    scrivi(c.frasi("utente", "molte.txt"), frasi(5000));
+    const RapportoFrasi tante = caricaFrasi(*banca, {});
+    EXPECT_EQ(banca->numeroFrasi(), 101);
+    EXPECT_EQ(tante.scartate, 5000 - 71);
+    EXPECT_LE(tante.problemi.size(), 101);
+    EXPECT_TRUE(
+        tante.problemi.last().endsWith(QStringLiteral("e altri 4829 problemi, non elencati")))
+        << tante.problemi.last().toStdString();
+}
+
+TEST(CaricaFrasi, NamedFilesOnlyOrTheBuiltInOnesWhenNoneLoads) {
+    Cartelle c;
+    scrivi(c.frasi("utente", "a.txt"), frasi(3, QStringLiteral("a")));
+    const QString mia = c.dir.filePath(QStringLiteral("mia.txt"));
+    scrivi(mia, frasi(2, QStringLiteral("m")));
+    auto banca = std::make_unique<Frasi>();
+    RapportoFrasi r = caricaFrasi(*banca, {mia});
+    EXPECT_TRUE(r.problemi.isEmpty());
+    EXPECT_EQ(banca->numeroFrasi(), 2);
+    EXPECT_EQ(banca->testo(1, 1), "m1 ");
+
+    const QString rotta = c.dir.filePath(QStringLiteral("rotta.txt"));
+    scrivi(rotta, "frase\ncane | Nomi\n");
+    r = caricaFrasi(*banca, {rotta});
+    EXPECT_EQ(banca->numeroFrasi(), 30);
+    EXPECT_EQ(banca->testo(0, 1), " Questo");
+    ASSERT_EQ(r.problemi.size(), 2);
+    EXPECT_TRUE(r.problemi[0].startsWith(rotta + QStringLiteral(":2: «Nomi»")));
+    EXPECT_TRUE(r.problemi[1].contains(QStringLiteral("si usano le frasi incorporate")));
+}
+
+TEST(CaricaFrasi, BadFilesOfEveryKindAreNamedAndTheGoodOnesStillLoad) {
+    QTemporaryDir dir;
+    auto percorso = [&](const char* n) { return dir.filePath(QString::fromLatin1(n)); };
+    scrivi(percorso("buona.txt"), "\xEF\xBB\xBF" + frasi(1).replace("\n", "\r\n"));
+    scrivi(percorso("vuota.txt"), "");
+    QByteArray spazzatura(4096, '\0');
+    for (int i = 0; i < spazzatura.size(); ++i) spazzatura[i] = static_cast<char>((i * 7919) % 251);
+    scrivi(percorso("binario.txt"), spazzatura);
+    scrivi(percorso("grande.txt"), QByteArray(maxByteFile + 1, 'a'));
+    scrivi(percorso("latino.txt"), "frase\nperch\xE9 | Congiunzione\n" + aggettivo);
+    scrivi(percorso("segreta.txt"), frasi(1));
+    QFile::setPermissions(percorso("segreta.txt"), QFileDevice::WriteOwner);
+    QDir().mkdir(percorso("cartella.txt"));
+
+    const QStringList file = {percorso("buona.txt"),
+                              percorso("manca.txt"),
+                              percorso("cartella.txt"),
+                              percorso("vuota.txt"),
+                              percorso("binario.txt"),
+                              percorso("grande.txt"),
+                              percorso("latino.txt"),
+                              percorso("segreta.txt"),
+                              QStringLiteral("/dev/zero"),
+                              percorso("buona.txt"),
+                              dir.path() + QStringLiteral("/./buona.txt")};
+    auto banca = std::make_unique<Frasi>();
+    const RapportoFrasi r = caricaFile(*banca, file);
+    // Root reads a file whatever its permissions.
+    const bool radice = geteuid() == 0;
+    EXPECT_EQ(banca->numeroFrasi(), radice ? 2 : 1);
+    EXPECT_EQ(banca->testo(0, 1), "p0 ");
+    const QString tutto = r.problemi.join(QLatin1Char('\n'));
+    SCOPED_TRACE(tutto.toStdString());
+    auto detto = [&](const char* nome, const char* testo) {
+        const QString riga = (nome[0] == '/' ? QString::fromLatin1(nome) : percorso(nome)) +
+                             QString::fromUtf8(testo);
+        EXPECT_TRUE(tutto.contains(riga)) << riga.toStdString();
+    };
+    detto("manca.txt", ": il file non esiste");
+    detto("cartella.txt", ": è una cartella, non un file");
+    detto("vuota.txt", ": il file non contiene nessuna frase");
+    detto("binario.txt", ":1: la riga ");
+    detto("grande.txt", ": il file è troppo grande (1025 KB; al massimo 1024 KB)");
+    detto("latino.txt", ":2: la riga non è testo UTF-8");
+    detto("/dev/zero", ": non è un file normale");
+    detto("buona.txt", ": file già letto");
+    EXPECT_EQ(r.problemi.count(percorso("buona.txt") +
+                               QStringLiteral(": file già letto: le sue frasi non si caricano "
+                                              "due volte")),
+              1);
+    if (!radice) detto("segreta.txt", ": non c'è il permesso di leggere il file");
+    EXPECT_GE(r.scartate, 1); // latino.txt's sentence, and any the garbage seemed to start
+}
+
+Comando comando(std::initializer_list<const char*> a) {
+    QStringList l{QStringLiteral("aggettivi")};
+    for (const char* s : a) l << QString::fromUtf8(s);
+    return leggiComando(l);
+}
+
+bool senza(std::initializer_list<const char*> a) {
+    QStringList l{QStringLiteral("aggettivi")};
+    for (const char* s : a) l << QString::fromUtf8(s);
+    return senzaFinestra(l);
+}
+
+TEST(RigaComando, OptionsAndTheirMistakes) {
+    using A = Comando::Azione;
+    EXPECT_EQ(comando({}).azione, A::finestra);
+    EXPECT_TRUE(comando({}).file.isEmpty());
+    const Comando f = comando({"--frasi", "a.txt", "b.txt"});
+    EXPECT_EQ(f.azione, A::finestra);
+    EXPECT_EQ(f.file, (QStringList{"a.txt", "b.txt"}));
+    EXPECT_EQ(comando({"--verifica", "a.txt"}).azione, A::verifica);
+    EXPECT_EQ(comando({"--esporta"}).azione, A::esporta);
+    EXPECT_EQ(comando({"--help"}).azione, A::aiuto);
+    EXPECT_EQ(comando({"-h"}).azione, A::aiuto);
+    EXPECT_EQ(comando({"--version"}).azione, A::versione);
+    EXPECT_EQ(comando({"--frasi", "x", "--help"}).azione, A::aiuto);
+
+    struct Sbaglio {
+        std::initializer_list<const char*> a;
+        const char* testo;
+    };
+    for (const Sbaglio& s : std::initializer_list<Sbaglio>{
+             {{"--frasi"}, "--frasi vuole almeno un file."},
+             {{"--verifica"}, "--verifica vuole almeno un file."},
+             {{"a.txt"}, "i file si indicano dopo --frasi o --verifica."},
+             {{"--esporta", "a.txt"}, "--esporta non vuole file."},
+             {{"--frasi", "a", "--verifica"},
+              "--frasi, --verifica e --esporta non si usano insieme."},
+             {{"--scrivi"}, "opzione sconosciuta «--scrivi»."},
+         }) {
+        const Comando c = leggiComando([&] {
+            QStringList l{QStringLiteral("aggettivi")};
+            for (const char* x : s.a) l << QString::fromUtf8(x);
+            return l;
+        }());
+        EXPECT_EQ(c.azione, A::errore) << s.testo;
+        EXPECT_TRUE(c.testo.startsWith(QString::fromUtf8(s.testo))) << c.testo.toStdString();
+    }
+
+    // No display needed for these; the toolkit's own options wait for the toolkit.
+    EXPECT_TRUE(senza({"--verifica", "a.txt"}));
+    EXPECT_TRUE(senza({"--esporta"}));
+    EXPECT_TRUE(senza({"--help"}));
+    EXPECT_TRUE(senza({"--version"}));
+    EXPECT_TRUE(senza({"--bogus"}));
+    EXPECT_TRUE(senza({"a.txt"}));
+    EXPECT_FALSE(senza({}));
+    EXPECT_FALSE(senza({"--frasi", "a.txt"}));
+    EXPECT_FALSE(senza({"-platform", "offscreen", "--frasi", "a.txt"}));
+    EXPECT_FALSE(senza({"-style", "fusion"}));
+    EXPECT_TRUE(senza({"-platform", "offscreen", "--verifica", "a.txt"}));
+}
+
+struct Uscita {
+    int codice;
+    QString out, err;
+};
+
+Uscita esegui(std::initializer_list<const char*> a) {
+    QStringList l{QStringLiteral("aggettivi")};
+    for (const char* s : a) l << QString::fromUtf8(s);
+    Uscita u;
+    QTextStream out(&u.out), err(&u.err);
+    u.codice = eseguiSenzaFinestra(leggiComando(l), out, err);
+    out.flush();
+    err.flush();
+    return u;
+}
+
+TEST(RigaComando, VersionHelpExportAndCheck) {
+    EXPECT_EQ(esegui({"--version"}).out, QStringLiteral("aggettivi " AGGETTIVI_VERSIONE "\n"));
+    const Uscita aiuto = esegui({"--help"});
+    EXPECT_EQ(aiuto.codice, 0);
+    for (const char* o : {"--help", "--version", "--frasi", "--verifica", "--esporta", "FILE"})
+        EXPECT_TRUE(aiuto.out.contains(QLatin1String(o))) << o;
+
+    const Uscita esportate = esegui({"--esporta"});
+    EXPECT_EQ(esportate.codice, 0);
+    EXPECT_EQ(esportate.out.toStdString(), std::string(testoFrasiIncorporate()));
+
+    QTemporaryDir dir;
+    const QString x = dir.filePath(QStringLiteral("x.txt"));
+    scrivi(x, esportate.out.toUtf8());
+    const QByteArray xs = x.toUtf8();
+    const Uscita bene = esegui({"--verifica", xs.constData()});
+    EXPECT_EQ(bene.codice, 0);
+    EXPECT_EQ(bene.out, QStringLiteral("Tutto a posto: 30 frasi caricate.\n"));
+
+    const QString y = dir.filePath(QStringLiteral("y.txt"));
+    scrivi(y, "frase\ncane | Nome\nbello | Aggettivo, Qualificativo\nfrase\nIl | Articolo\n" +
+                  aggettivo + "frase\nun | Articolo\n");
+    const QByteArray ys = y.toUtf8();
+    const Uscita male = esegui({"--verifica", xs.constData(), ys.constData()});
+    EXPECT_EQ(male.codice, 1);
+    const QStringList righe = male.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(righe.size(), 3) << male.out.toStdString();
+    EXPECT_TRUE(righe[0].startsWith(y + QStringLiteral(":3: l'analisi è incompleta")));
+    EXPECT_TRUE(righe[1].startsWith(y + QStringLiteral(":7: la frase non ha aggettivi")));
+    EXPECT_EQ(righe[2], QStringLiteral("Frasi caricate: 31; frasi non caricate: 2."));
+
+    const Uscita sbagliato = esegui({"--bogus"});
+    EXPECT_EQ(sbagliato.codice, 2);
+    EXPECT_TRUE(sbagliato.out.isEmpty());
+    EXPECT_TRUE(sbagliato.err.startsWith(QStringLiteral("aggettivi: opzione sconosciuta")));
+}
+
+// The real program, with no display at all: checking needs none.
+TEST(RigaComando, TheProgramChecksAndExportsWithoutADisplay) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    auto lancia = [&](const QStringList& a, QByteArray* out = nullptr) {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(AGGETTIVI_PROGRAMMA), a);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        if (out) *out = p.readAllStandardOutput();
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+    QByteArray esportate;
+    EXPECT_EQ(lancia({QStringLiteral("--esporta")}, &esportate), 0);
+    EXPECT_EQ(esportate.toStdString(), std::string(testoFrasiIncorporate()));
+    QTemporaryDir dir;
+    const QString x = dir.filePath(QStringLiteral("x.txt"));
+    scrivi(x, esportate);
+    EXPECT_EQ(lancia({QStringLiteral("--verifica"), x}), 0);
+    scrivi(x, esportate + "frase\ncane | Nomi\n");
+    EXPECT_EQ(lancia({QStringLiteral("--verifica"), x}), 1);
+    EXPECT_EQ(lancia({QStringLiteral("a.txt")}), 2);
+    QByteArray versione;
+    EXPECT_EQ(lancia({QStringLiteral("--version")}, &versione), 0);
+    EXPECT_EQ(versione, "aggettivi " AGGETTIVI_VERSIONE "\n");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,323 @@
+#include "bank/formato.h"
+#include "bank/frasi.h"
+#include "bank/incorporate.h"
+#include "frasi_oracolo.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <set>
+
+namespace {
+
+// The tables as the program filled them from its C++ data, before the file.
+struct Tabelle {
+    std::string testo[Frasi::maxFrasi][Frasi::maxParole];
+    int chiave[Frasi::maxFrasi][Frasi::maxParole][10] = {};
+};
+
+std::unique_ptr<Tabelle> tabelleDiPrima() {
+    auto t = std::make_unique<Tabelle>();
+    const auto frasi = datiFrasi();
+    for (std::size_t s = 0; s < frasi.size(); ++s) {
+        int parole = 0;
+        int w = 1;
+        for (const CellaDati& d : frasi[s]) {
+            t->testo[s][w] = std::string(d.testo);
+            for (int c = 0; c < 10; ++c) t->chiave[s][w][c] = d.chiave[static_cast<std::size_t>(c)];
+            if (d.chiave[0] != 0) parole = w;
+            ++w;
+        }
+        t->chiave[s][0][0] = parole;
+    }
+    return t;
+}
+
+TEST(Formato, EmbeddedFileFillsExactlyTheTablesOfBefore) {
+    const Lettura l = leggiFrasi(testoFrasiIncorporate());
+    for (const Problema& p : l.problemi) ADD_FAILURE() << formatta("frasi.txt", p);
+    EXPECT_EQ(l.scartate, 0);
+    ASSERT_EQ(l.frasi.size(), 30u);
+
+    const auto prima = tabelleDiPrima();
+    auto banca = std::make_unique<Frasi>();
+    banca->riempi();
+    EXPECT_EQ(banca->numeroFrasi(), 30);
+    int diverse = 0;
+    for (int s = 0; s < Frasi::maxFrasi; ++s)
+        for (int w = 0; w < Frasi::maxParole; ++w) {
+            if (banca->testo(s, w) != prima->testo[s][w]) {
+                ++diverse;
+                ADD_FAILURE() << s << "/" << w << " testo '" << banca->testo(s, w)
+                              << "' instead of '" << prima->testo[s][w] << "'";
+            }
+            for (int c = 1; c <= 10; ++c)
+                if (banca->chiave(c, s, w) != prima->chiave[s][w][c - 1]) {
+                    ++diverse;
+                    ADD_FAILURE() << s << "/" << w << " chiave" << c << " "
+                                  << banca->chiave(c, s, w) << " instead of "
+                                  << prima->chiave[s][w][c - 1];
+                }
+        }
+    EXPECT_EQ(diverse, 0);
+}
+
+TEST(Formato, WritingThenReadingGivesBackEveryCell) {
+    std::vector<Frase> frasi = frasiIncorporate();
+    // Texts the built-in file does not hold: quotes, a bar, a hash, tabs-free odd spacing.
+    Frase strana;
+    for (const char* t : {"\"Ciao\",  ", "a|b ", "#uno ", "nessuno", "  due  spazi ", "è "})
+        strana.parole.push_back({t, {2}});
+    strana.parole.push_back({"bello ", {3, 1, 1, 0, 0, 0, 0, 0, 1, 1}});
+    strana.parole.push_back({"", {}});
+    frasi.push_back(strana);
+
+    const std::string scritto = scriviFrasi(frasi);
+    const Lettura l = leggiFrasi(scritto);
+    for (const Problema& p : l.problemi) ADD_FAILURE() << formatta("scritto", p);
+    ASSERT_EQ(l.frasi.size(), frasi.size());
+    for (std::size_t i = 0; i < frasi.size(); ++i)
+        EXPECT_EQ(l.frasi[i].parole, frasi[i].parole) << "sentence " << i;
+    // The default spacing is written bare, exact spacing in quotes.
+    EXPECT_NE(scritto.find("\nbello "), std::string::npos);
+    EXPECT_NE(scritto.find("\n\"nessuno\""), std::string::npos);
+    EXPECT_NE(scritto.find("\n\"\"\"Ciao\"\",  \""), std::string::npos);
+    EXPECT_EQ(scriviTesto("mio "), "mio");
+    EXPECT_EQ(scriviTesto("mio"), "\"mio\"");
+    EXPECT_EQ(scriviTesto(" Questo"), "\" Questo\"");
+}
+
+std::string unaFrase(const std::string& righe) {
+    return "frase\nIl | Articolo\n" + righe + "cane | Nome\n";
+}
+
+// Key of word `w` (1-based) of the only sentence of `file`, or a failure.
+Chiave chiaveDi(const std::string& file, std::size_t w) {
+    const Lettura l = leggiFrasi(file);
+    for (const Problema& p : l.problemi) ADD_FAILURE() << p.riga << ": " << p.testo;
+    if (l.frasi.size() != 1 || l.frasi[0].parole.size() < w) {
+        ADD_FAILURE() << "sentence not loaded";
+        return {};
+    }
+    return l.frasi[0].parole[w - 1].chiave;
+}
+
+TEST(Formato, ForgivingWhereItCostsNothing) {
+    const Chiave comparativo{3, 1, 2, 0, 1, 0, 0, 0, 2, 1};
+    for (const char* scritto : {
+             "Aggettivo, Qualificativo, Comparativo, di minoranza, Femminile, Singolare",
+             "aggettivo,qualificativo ,COMPARATIVO,  di   minoranza, femminile, singolare,",
+             "Parte variabile, Aggettivo, Qualificativo, Comparativo, Comparativo di minoranza, "
+             "Femminile, Singolare",
+             "\tAggettivo, Qualificativo, Comparativo, di minoranza, Femminile, Singolare\t",
+         })
+        EXPECT_EQ(leggiClassificazione(scritto).chiave, comparativo) << scritto;
+    // Caption or trail text, with or without the locution part.
+    for (const char* scritto :
+         {"Avverbio", "avverbio e locuzione avv.", "Avverbio  e locuzione avv.",
+          "Parte invariabile, Avverbio", "PARTE  INVARIABILE, avverbio"})
+        EXPECT_EQ(leggiClassificazione(scritto).chiave, (Chiave{6})) << scritto;
+    EXPECT_EQ(leggiClassificazione("Aggettivo, Qualificativo, Superlativo, Superlativo assoluto, "
+                                   "Maschile, Plurale")
+                  .chiave,
+              (Chiave{3, 1, 3, 0, 0, 1, 0, 0, 1, 2}));
+    EXPECT_EQ(
+        leggiClassificazione("Aggettivo, Determinativo, !  Esclamativo, Maschile, Plurale").chiave,
+        (Chiave{3, 2, 0, 6, 0, 0, 0, 0, 1, 2}));
+
+    // A byte-order mark, CRLF line ends, comments, blank lines, tabs round the bar.
+    const std::string file = "\xEF\xBB\xBF# commento\r\n\r\nFRASE 1: Il mio cane.\r\n"
+                             "Il\t|\tArticolo\r\n  # dentro la frase\r\n"
+                             "mio | Aggettivo, Determinativo, Possessivo, 1° persona, Maschile, "
+                             "Singolare\r\n\"cane.\" | Nome";
+    const Lettura l = leggiFrasi(file);
+    EXPECT_TRUE(l.problemi.empty());
+    ASSERT_EQ(l.frasi.size(), 1u);
+    EXPECT_EQ(l.frasi[0].riga, 3);
+    ASSERT_EQ(l.frasi[0].parole.size(), 3u);
+    EXPECT_EQ(l.frasi[0].parole[0].testo, "Il ");
+    EXPECT_EQ(l.frasi[0].parole[1].chiave, (Chiave{3, 2, 0, 1, 0, 0, 1, 0, 1, 1}));
+    EXPECT_EQ(l.frasi[0].parole[2].testo, "cane.");
+}
+
+TEST(Formato, InvariableAdjectivesAndNumerals) {
+    // ogni: no gender or number; molti: both.
+    EXPECT_EQ(chiaveDi(unaFrase("ogni | Aggettivo, Determinativo, Indefinito\n"), 2),
+              (Chiave{3, 2, 0, 3}));
+    EXPECT_EQ(chiaveDi(unaFrase("molti | Aggettivo, Determinativo, Indefinito, Maschile, "
+                                "Plurale\n"),
+                       2),
+              (Chiave{3, 2, 0, 3, 0, 0, 0, 0, 1, 2}));
+    // A numeral ends at its kind, or stores gender and number the tree never asks.
+    EXPECT_EQ(chiaveDi(unaFrase("tre | Aggettivo, Determinativo, Numerale, Cardinale\n"), 2),
+              (Chiave{3, 2, 0, 4, 0, 0, 0, 1}));
+    EXPECT_EQ(chiaveDi(unaFrase("doppie | Aggettivo, Determinativo, Numerale, Moltiplicativo, "
+                                "Femminile, Plurale\n"),
+                       2),
+              (Chiave{3, 2, 0, 4, 0, 0, 0, 3, 2, 2}));
+    EXPECT_EQ(scriviClassificazione(Chiave{3, 2, 0, 4, 0, 0, 0, 3, 2, 2}),
+              "Aggettivo, Determinativo, Numerale, Moltiplicativo, Femminile, Plurale");
+    EXPECT_EQ(scriviClassificazione(Chiave{3, 2, 0, 3}), "Aggettivo, Determinativo, Indefinito");
+    EXPECT_EQ(scriviClassificazione(Chiave{7}), "Preposizione");
+}
+
+struct Sbaglio {
+    std::string righe;    // the word lines of one sentence, after "Il | Articolo"
+    int riga;             // line the problem must name
+    std::string contiene; // part of the message
+};
+
+TEST(Formato, EveryMistakeNamesItsLineAndLeavesOnlyItsSentenceOut) {
+    const std::string buona = "frase\nbello | Aggettivo, Qualificativo, Positivo, Maschile, "
+                              "Singolare\n";
+    const std::vector<Sbaglio> sbagli = {
+        // Answers the tree does not allow there: the message lists the possible ones.
+        {"mio | Aggettivo, Determinativo, Possesivo, 1° persona, Maschile, Singolare\n", 3,
+         "«Possesivo» non va bene dopo «Determinativo»; le risposte possibili sono «Possessivo», "
+         "«Dimostrativo», «Indefinito», «Numerale», «Interrogativo», «esclamativo»"},
+        {"cane | Nomi\n", 3, "«Nomi» non è una parte del discorso"},
+        {"bello | Aggettivo, Positivo, Maschile, Singolare\n", 3,
+         "«Positivo» non va bene dopo «Aggettivo»"},
+        // Stopping early or going on past the end of the tree.
+        {"bello | Aggettivo, Qualificativo, Positivo, Maschile\n", 3,
+         "l'analisi è incompleta: dopo «Maschile» manca una risposta tra «Singolare», «Plurale»"},
+        {"bello | Aggettivo, Qualificativo\n", 3, "dopo «Qualificativo» manca"},
+        {"cane | Nome, Maschile, Singolare\n", 3,
+         "l'analisi finisce dopo «Nome»: «Maschile» è di troppo"},
+        {"tre | Aggettivo, Determinativo, Numerale, Cardinale, Plurale\n", 3,
+         "«Plurale» non va bene dopo «Cardinale»: l'analisi finisce lì, oppure continua con "
+         "«Maschile», «Femminile»"},
+        {"tre | Aggettivo, Determinativo, Numerale, Cardinale, Maschile\n", 3,
+         "manca una risposta"},
+        {"ogni | Aggettivo, Determinativo, Indefinito, Femminile\n", 3, "manca una risposta"},
+        {"bello | Parte invariabile, Aggettivo, Qualificativo, Positivo, Maschile, Singolare\n", 3,
+         "non va d'accordo con «Aggettivo»"},
+        {"cane |\n", 3, "manca l'analisi"},
+        {"cane | Parte variabile\n", 3, "manca la parte del discorso"},
+        // The text.
+        {"| Nome\n", 3, "manca il testo"},
+        {"\"cane | Nome\n", 3, "manca la virgoletta"},
+        {"\"cane\" x | Nome\n", 3, "dopo la virgoletta"},
+        {"\"   \" | Nome\n", 3, "solo di spazi"},
+        {"precipitevolissimevolmente precipitevolissimevolmente | Avverbio\n", 3,
+         "troppo lungo per la finestra (54 caratteri"},
+        {"ca\x01ne | Nome\n", 3, "carattere di controllo"},
+        {"ca\xE2\x80\x8Bne | Nome\n", 3, "carattere di controllo o invisibile"},
+        {"perch\xE9 | Congiunzione\n", 3, "non è testo UTF-8"},
+        {"cane Nome\n", 3, "riga non capita"},
+        // Fillers.
+        {"\"  \" | riempitivo\ncane | Nome\n", 3, "solo dopo l'ultima parola"},
+        {"cane | riempitivo\n", 3, "solo spazi"},
+    };
+    for (const Sbaglio& s : sbagli) {
+        const std::string file =
+            buona + "frase\nIl | Articolo\n" + s.righe +
+            "bello | Aggettivo, Qualificativo, Positivo, Maschile, Singolare\n" + buona;
+        const Lettura l = leggiFrasi(file);
+        SCOPED_TRACE(s.righe);
+        ASSERT_EQ(l.problemi.size(), 1u);
+        EXPECT_EQ(l.problemi[0].riga, s.riga + 2);
+        EXPECT_NE(l.problemi[0].testo.find(s.contiene), std::string::npos) << l.problemi[0].testo;
+        EXPECT_EQ(l.scartate, 1);
+        ASSERT_EQ(l.frasi.size(), 2u);
+        EXPECT_EQ(l.frasi[0].riga, 1);
+        EXPECT_EQ(l.frasi[1].parole[0].testo, "bello ");
+    }
+}
+
+TEST(Formato, SentenceRulesAreReportedAtTheSentenceLine) {
+    std::string lunga = "# lunga\nfrase\n";
+    for (int i = 0; i < 23; ++i)
+        lunga += "bello | Aggettivo, Qualificativo, Positivo, Maschile, Singolare\n";
+    struct Caso {
+        std::string file;
+        int riga;
+        std::string contiene;
+    };
+    const std::vector<Caso> casi = {
+        {lunga, 2, "la frase ha 23 righe di parole: al massimo 22"},
+        {"frase\nIl | Articolo\ncane | Nome\n", 1, "la frase non ha aggettivi"},
+        {"\n\nfrase: vuota\n# niente\n", 3, "la frase non ha parole"},
+        {"frase\n\"  \" | riempitivo\n", 1, "la frase non ha parole"},
+        {"Il | Articolo\nfrase\n", 1, "scrivi prima una riga «frase»"},
+        {"", 0, "il file non contiene nessuna frase"},
+        {"# solo commenti\n\n", 0, "il file non contiene nessuna frase"},
+        {"\xFF\xFE"
+         "f\0r\0",
+         0, "UTF-16"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.file.substr(0, 40));
+        const Lettura l = leggiFrasi(c.file);
+        ASSERT_FALSE(l.problemi.empty());
+        EXPECT_EQ(l.problemi[0].riga, c.riga);
+        EXPECT_NE(l.problemi[0].testo.find(c.contiene), std::string::npos) << l.problemi[0].testo;
+        EXPECT_TRUE(l.frasi.empty());
+    }
+    // 22 words and trailing fillers are fine.
+    std::string piena = "frase\n";
+    for (int i = 0; i < 21; ++i)
+        piena += "bello | Aggettivo, Qualificativo, Positivo, Maschile, Singolare\n";
+    EXPECT_EQ(leggiFrasi(piena + "cane | Nome\n").frasi.size(), 1u);
+    EXPECT_EQ(leggiFrasi(piena + "\" \" | riempitivo\n").frasi.size(), 1u);
+    EXPECT_EQ(leggiFrasi(piena + "\" \" | riempitivo\ncane | Nome\n").frasi.size(), 0u);
+}
+
+TEST(Formato, ProblemsBeyondAHundredAreCountedNotKept) {
+    std::string file;
+    for (int i = 0; i < 500; ++i) file += "frase\ncane | Nomi\n";
+    const Lettura l = leggiFrasi(file);
+    EXPECT_EQ(l.problemi.size(), static_cast<std::size_t>(maxProblemi));
+    EXPECT_EQ(l.totaleProblemi(), 500);
+    EXPECT_EQ(l.scartate, 500);
+    EXPECT_EQ(formatta("a.txt", l.problemi[1]), "a.txt:4: «Nomi» non è una parte del discorso; "
+                                                "le possibili sono «Articolo», «Nome», "
+                                                "«Aggettivo», «Pronome», «Verbo», «Avverbio», "
+                                                "«Preposizione», «Congiunzione», «Esclamazione»");
+}
+
+std::string minuscolo(std::string_view s) {
+    std::string r;
+    for (char c : s)
+        if (c != ' ') r += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return r;
+}
+
+TEST(Formato, NoSpellingNamesTwoAnswersOfOneQuestion) {
+    for (const DescrizioneDomanda& d : tutteLeDomande()) {
+        const auto q = static_cast<Domanda>(&d - tutteLeDomande().data());
+        std::map<std::string, int> risposta;
+        for (int k = 1; k <= static_cast<int>(d.bottoni.size()); ++k) {
+            const Bottone& b = d.bottoni[static_cast<std::size_t>(k - 1)];
+            for (const std::string& s :
+                 {std::string(b.didascalia), std::string(b.traccia), parolaRisposta(q, k)}) {
+                const auto [it, nuova] = risposta.emplace(minuscolo(s), k);
+                EXPECT_EQ(it->second, k) << "'" << s << "' names two answers of " << d.nome;
+            }
+        }
+    }
+    // Walking the tree from each answer of each question finds it again.
+    for (const Frase& f : frasiIncorporate())
+        for (const Parola& p : f.parole)
+            EXPECT_EQ(leggiClassificazione(scriviClassificazione(p.chiave)).chiave, p.chiave);
+}
+
+TEST(Formato, TheBankTakesAHundredAndOneSentencesAndCountsWordsNotFillers) {
+    auto banca = std::make_unique<Frasi>();
+    Frase f;
+    f.parole = {{"Il ", {1}}, {"bello ", {3, 1, 1, 0, 0, 0, 0, 0, 1, 1}}, {"  ", {}}, {"   ", {}}};
+    for (int i = 0; i < Frasi::maxFrasi; ++i) EXPECT_TRUE(banca->aggiungi(f));
+    EXPECT_FALSE(banca->aggiungi(f));
+    EXPECT_EQ(banca->numeroFrasi(), 101);
+    EXPECT_EQ(banca->chiave1(100, 0), 2);
+    EXPECT_EQ(banca->testo(100, 4), "   ");
+    Frase troppe;
+    troppe.parole.assign(23, {"cane ", {2}});
+    banca->svuota();
+    EXPECT_FALSE(banca->aggiungi(troppe));
+    EXPECT_EQ(banca->numeroFrasi(), 0);
+    EXPECT_EQ(banca->testo(0, 1), "");
+}
+
+} // namespace
