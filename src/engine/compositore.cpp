@@ -165,6 +165,10 @@ bool Compositore::indietro() {
     return true;
 }
 
+void Compositore::seleziona(int g) {
+    if (g >= 0 && g < numeroGruppi()) attuale = g;
+}
+
 void Compositore::riapri(int g) {
     if (g < 0 || g >= numeroGruppi()) return;
     gruppi[static_cast<std::size_t>(g)].risposte.clear();

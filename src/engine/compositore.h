@@ -66,6 +66,8 @@ public:
     // Takes back the last answer; at the start of a group, the last answer of
     // the group before. False when there is nothing to take back.
     bool indietro();
+    // Makes group g the current one, its answers kept.
+    void seleziona(int g);
     // Makes group g the current one, to be classified again from the start.
     void riapri(int g);
 
