@@ -1,3 +1,4 @@
+#include "bank/frase.h"
 #include "engine/sessione.h"
 #include "engine/statistiche.h"
 #include "services/servizi.h"
@@ -14,16 +15,26 @@ namespace {
 // the tree, so that a tree that asks the wrong column cannot agree with itself.
 int colonnaDi(Domanda d) {
     switch (d) {
-    case Domanda::parte: return 1;
-    case Domanda::tipo: return 2;
-    case Domanda::grado: return 3;
-    case Domanda::determinativo: return 4;
-    case Domanda::comparativo: return 5;
-    case Domanda::superlativo: return 6;
-    case Domanda::persona: return 7;
-    case Domanda::numerale: return 8;
-    case Domanda::genere: return 9;
-    case Domanda::numero: return 10;
+    case Domanda::parte:
+        return 1;
+    case Domanda::tipo:
+        return 2;
+    case Domanda::grado:
+        return 3;
+    case Domanda::determinativo:
+        return 4;
+    case Domanda::comparativo:
+        return 5;
+    case Domanda::superlativo:
+        return 6;
+    case Domanda::persona:
+        return 7;
+    case Domanda::numerale:
+        return 8;
+    case Domanda::genere:
+        return 9;
+    case Domanda::numero:
+        return 10;
     }
     return 0;
 }
@@ -54,7 +65,8 @@ struct Dadi : Casuale {
 };
 
 struct Corsa {
-    explicit Corsa(int modo = 0) {
+    explicit Corsa(int modo = 0, const std::vector<Frase>& banca = {}) {
+        for (const Frase& f : banca) EXPECT_TRUE(m.frasi.aggiungi(f));
         sessione.scegliModo(modo);
         sessione.carica();
     }
@@ -82,8 +94,8 @@ std::vector<std::vector<int>> analizzaFrase(Corsa& c, int s) {
             const int risposta = f.chiave(colonnaDi(d), s, w);
             e = c.sessione.rispondi(d, risposta);
             if (!e.giusta) {
-                ADD_FAILURE() << "the key's answer " << risposta << " judged wrong at " << s
-                              << "/" << w;
+                ADD_FAILURE() << "the key's answer " << risposta << " judged wrong at " << s << "/"
+                              << w;
                 return chieste;
             }
             if (e.dopo != Sessione::Dopo::domanda) break;
@@ -128,6 +140,34 @@ TEST(Sessione, EveryWordIsAskedExactlyItsKeyColumnsInBothModes) {
     }
     EXPECT_EQ(parole, 507);
     EXPECT_GT(aggettivi, 100);
+}
+
+// Paths the built-in sentences never take: an exclamation, a feminine
+// nominalised adjective, an invariable numeral beside one with a gender.
+TEST(Sessione, PathsOnlyATeachersSentenceTakes) {
+    const Frase f{{{"Oh! ", {9}},
+                   {"le ", {1}},
+                   {"belle ", {3, 3, 0, 0, 0, 0, 0, 0, 2, 2}},
+                   {"tre ", {3, 2, 0, 4, 0, 0, 0, 1, 0, 0}},
+                   {"prime ", {3, 2, 0, 4, 0, 0, 0, 2, 2, 2}},
+                   {"volte.", {2}}}};
+    for (int modo : {0, 1}) {
+        Corsa c(modo, {f});
+        EXPECT_EQ(c.m.numfrasi, 1);
+        const auto chieste = analizzaFrase(c, 0);
+        EXPECT_EQ(chieste.size(), modo == 0 ? 6u : 3u);
+    }
+    Corsa c(0, {f});
+    c.dadi.frase(0, 1);
+    c.sessione.estrai(c.dadi, 0);
+    EXPECT_FALSE(c.sessione.rispondiPrima(variabile).giusta);
+    EXPECT_TRUE(c.sessione.rispondiPrima(invariabile).giusta);
+    EXPECT_EQ(c.sessione.rispondi(Domanda::parte, 8).categoria, 9);
+    const auto e = c.sessione.rispondi(Domanda::parte, 9);
+    EXPECT_EQ(e.traccia, "Esclamazione  e locuzione escl.");
+    EXPECT_EQ(e.dopo, Sessione::Dopo::prossimaParola);
+    EXPECT_EQ(c.m.contaerrori[9], 1);
+    EXPECT_EQ(c.m.contaerrori[10], 1);
 }
 
 TEST(Sessione, TheDrawStartsTheClockOnceAndNeverRepeatsUntilTheBankIsExhausted) {
@@ -219,7 +259,7 @@ TEST(Sessione, StandingsStopAtTenAndTheRecordIsRoundedHalfToEven) {
         bool nuovo;
         int record;
     };
-    const Caso casi[] = {{200, false, 200}, {150.5, true, 150}, {150.3, false, 150},
+    const Caso casi[] = {{200, false, 200},  {150.5, true, 150},  {150.3, false, 150},
                          {149.6, true, 150}, {148.55, true, 148}, {149.5, false, 148},
                          {-3, true, 0}};
     for (const Caso& k : casi) {
