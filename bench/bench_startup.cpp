@@ -1,6 +1,7 @@
 // Start-up as the pupil sees it: the start window, then the exercise window
 // with the bank filled, each up to its first paint. With --prima it stops at
 // the first window.
+#include "avvio/caricafrasi.h"
 #include "engine/formb.h"
 #include "primo_disegno.h"
 #include "services/servizi_qt.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     Modulo1 stato;
+    caricaFrasi(stato.frasi, {}); // as the program does: built-in sentences, then the folders
     ServiziQt servizi;
     PrimoDisegno disegno;
     std::unique_ptr<FormB> esercizio;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 #include <memory>
 #include <set>
@@ -318,6 +319,29 @@ TEST(Formato, TheBankTakesAHundredAndOneSentencesAndCountsWordsNotFillers) {
     EXPECT_FALSE(banca->aggiungi(troppe));
     EXPECT_EQ(banca->numeroFrasi(), 0);
     EXPECT_EQ(banca->testo(0, 1), "");
+}
+
+} // namespace
+
+namespace {
+
+// The worked example for teachers must itself load, with the keys it teaches.
+TEST(Formato, TheExampleOfTheTeachersGuideLoads) {
+    std::ifstream in(AGGETTIVI_GUIDA);
+    ASSERT_TRUE(in) << AGGETTIVI_GUIDA;
+    const std::string guida((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::size_t inizio = guida.find("```\n");
+    ASSERT_NE(inizio, std::string::npos);
+    const std::size_t fine = guida.find("```", inizio + 4);
+    const Lettura l = leggiFrasi(std::string_view(guida).substr(inizio + 4, fine - inizio - 4));
+    for (const Problema& p : l.problemi) ADD_FAILURE() << p.riga << ": " << p.testo;
+    ASSERT_EQ(l.frasi.size(), 3u);
+    EXPECT_EQ(testoFrase(l.frasi[0]), "Il fiume era freddissimo e più profondo del lago.");
+    EXPECT_EQ(l.frasi[0].parole[3].chiave, (Chiave{3, 1, 3, 0, 0, 1, 0, 0, 1, 1}));
+    EXPECT_EQ(l.frasi[1].parole[4].chiave, (Chiave{3, 2, 0, 1, 0, 0, 3, 0, 1, 2}));
+    EXPECT_EQ(l.frasi[2].parole[1].chiave, (Chiave{3, 2, 0, 4, 0, 0, 0, 2, 1, 1}));
+    EXPECT_EQ(l.frasi[2].parole[6].chiave, (Chiave{3, 2, 0, 4, 0, 0, 0, 1, 0, 0}));
+    EXPECT_EQ(l.frasi[2].parole[7].testo, "poesie.");
 }
 
 } // namespace
