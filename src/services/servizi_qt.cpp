@@ -9,8 +9,10 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QRegularExpression>
 #include <QTimer>
 #include <chrono>
+#include <cstdio>
 
 void CasualeQt::rimescola() {
     gen.seed(
@@ -64,7 +66,7 @@ void filtra(QtMsgType t, const QMessageLogContext& c, const QString& msg) {
 }
 } // namespace
 
-LettoreQt::LettoreQt(QStringList cartelle) : cartelle(std::move(cartelle)) {
+LettoreQt::LettoreQt(QStringList dove) : cartelle(std::move(dove)) {
     static const bool installato = [] {
         precedente = qInstallMessageHandler(filtra);
         return true;
@@ -94,13 +96,28 @@ void LettoreQt::carica() {
                               programma.filePath(QStringLiteral(
                                   "../" AGGETTIVI_LIBDIR "/aggettivi/libaggettivi_suoni.so"))};
     using Crea = Lettore* (*)(const QStringList*);
+    QString usato;
     for (const QString& m : moduli) {
         QLibrary modulo(m);
         if (!QFileInfo::exists(m) || !modulo.load()) continue;
         if (auto crea = reinterpret_cast<Crea>(modulo.resolve("aggettivi_crea_lettore"))) {
             reale.reset(crea(&cartelle));
+            usato = QFileInfo(m).canonicalFilePath();
             break;
         }
+    }
+    // To check an installation: AGGETTIVI_DIAGNOSI_SUONI="esatto conga ..." prints
+    // the module in use and, through it, the file of each sound named; then quits.
+    if (qEnvironmentVariableIsSet("AGGETTIVI_DIAGNOSI_SUONI")) {
+        std::printf("modulo %s\n", reale ? qPrintable(usato) : "mancante");
+        const QStringList nomi =
+            qEnvironmentVariable("AGGETTIVI_DIAGNOSI_SUONI")
+                .split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
+        if (reale)
+            for (const QString& n : nomi) reale->riproduci(n.toStdString());
+        std::fflush(stdout);
+        QCoreApplication::exit(reale ? 0 : 1);
+        return;
     }
     if (reale && !inAttesa.isEmpty()) reale->riproduci(inAttesa.toStdString());
     inAttesa.clear();
