@@ -1,8 +1,9 @@
 # Installs the build into a fresh DESTDIR with the prefix /usr and runs the
 # installed program there: it must load its sound module and every sound from
 # the installed folders, never from the build tree it was made in.
-#   cmake -DCOSTRUZIONE=<build> -DDESTINAZIONE=<dir> -DSUONI=<names> -P installato.cmake
-foreach(v COSTRUZIONE DESTINAZIONE SUONI LIBDIR DATADIR)
+#   cmake -DCOSTRUZIONE=<build> -DDESTINAZIONE=<dir> -DSUONI=<names> -DLIBDIR=.. -DDATADIR=..
+#         -DID=<metainfo id> -P installato.cmake
+foreach(v COSTRUZIONE DESTINAZIONE SUONI LIBDIR DATADIR ID)
   if(NOT DEFINED ${v} OR "${${v}}" STREQUAL "")
     message(FATAL_ERROR "installato.cmake: ${v} not given")
   endif()
@@ -18,6 +19,15 @@ if(NOT esito EQUAL 0)
 endif()
 
 set(usr "${DESTINAZIONE}/usr")
+# What a desktop and a distribution look for beside the program.
+foreach(f bin/aggettivi share/applications/${ID}.desktop share/metainfo/${ID}.metainfo.xml
+          share/icons/hicolor/scalable/apps/aggettivi.svg share/man/man1/aggettivi.1.gz
+          share/man/it/man1/aggettivi.1.gz share/doc/aggettivi/copyright
+          share/doc/aggettivi/changelog.Debian.gz)
+  if(NOT EXISTS "${usr}/${f}")
+    message(FATAL_ERROR "not installed: /usr/${f}")
+  endif()
+endforeach()
 list(JOIN SUONI "," elenco)
 execute_process(
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen "AGGETTIVI_DIAGNOSI_SUONI=${elenco}"
