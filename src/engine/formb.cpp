@@ -1,8 +1,8 @@
 #include "engine/formb.h"
 
+#include "base/verifica.h"
 #include "engine/percorso.h"
 #include "engine/statistiche.h"
-#include "base/verifica.h"
 #include "results/classificaform.h"
 #include "results/frm_errori.h"
 #include "services/etichetta.h"
@@ -166,7 +166,7 @@ void FormB::costruisci() {
     coloreTesto(gratifica, colore(rosso));
 
     for (int i = 1; i <= 10; ++i) {
-        auto* l = new QLabel(this);
+        auto* l = new EtichettaAdattata(this);
         l->setObjectName(nomeElemento(QStringLiteral("display"), i));
         l->setGeometry(pixel(Twips{10200, sopraTraccia[i - 1], 2175, 705}));
         l->setFont(arial12);
@@ -178,7 +178,7 @@ void FormB::costruisci() {
         display[static_cast<std::size_t>(i)] = l;
     }
 
-    VIA = pulsante(this, QStringLiteral("VIA"), QStringLiteral("VIA"), {5040, 7035, 7455, 915},
+    VIA = pulsante(this, QStringLiteral("VIA"), QStringLiteral("VIA"), {5040, 7035, 7275, 915},
                    carattere(arial, 18, true));
     coloreSfondo(VIA, QColor(192, 192, 192));
     connect(VIA, &QPushButton::clicked, this, &FormB::VIA_Click);
@@ -186,7 +186,7 @@ void FormB::costruisci() {
     // The blue bar at the bottom, with the counters, the clock and the two buttons.
     Frame5 = new QFrame(this);
     Frame5->setObjectName(QStringLiteral("Frame5"));
-    Frame5->setGeometry(pixel(Twips{-30, 7980, 12390, 750}));
+    Frame5->setGeometry(pixel(Twips{-30, 8130, 12390, 750}));
     coloreSfondo(Frame5, QColor(0, 0, 255));
     auto riquadro = [&](const char* nome, const char* titolo, Twips g) {
         auto* f = new QGroupBox(QString::fromUtf8(titolo), Frame5);
@@ -213,7 +213,7 @@ void FormB::costruisci() {
     Command8 = pulsante(Frame5, QStringLiteral("Command8"), QStringLiteral("mostra errori"),
                         {4440, 120, 2100, 540}, carattere(arial, 10, true));
     connect(Command8, &QPushButton::clicked, this, &FormB::Command8_Click);
-    Label1 = etichetta(Frame5, "Label1", QStringLiteral("n° della domanda"), {6720, 180, 2000, 420},
+    Label1 = etichetta(Frame5, "Label1", QStringLiteral("n° della domanda"), {6600, 180, 2100, 420},
                        arial12);
     coloreTesto(Label1, colore(bianco));
     Lbclock = etichetta(Frame5, "Lbclock", QStringLiteral("0"), {8760, 180, 1200, 420},
