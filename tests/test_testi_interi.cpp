@@ -8,12 +8,14 @@
 #include "results/classificaform.h"
 #include "results/frm_errori.h"
 #include "services/etichetta.h"
+#include "services/posto.h"
 #include "services/pulsante.h"
 #include "start/iniziale.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <gtest/gtest.h>
@@ -233,17 +235,63 @@ TEST(TestiInteri, ResultWindowAtEveryLevel) {
     }
 }
 
-TEST(TestiInteri, ErrorLogWithTwoDigitCounts) {
-    for (QSize s : schermi) {
+QRect globale(QWidget* w) {
+    return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+}
+
+// What the error log must leave in sight: every answer button of every group,
+// the trail, the words and VIA.
+std::vector<QWidget*> daLasciareInVista(Esercizio& e) {
+    std::vector<QWidget*> v{e.b("Com10"), e.b("Com11"), e.b("VIA")};
+    for (const DescrizioneDomanda& d : tutteLeDomande())
+        for (int i = 1; i <= static_cast<int>(d.bottoni.size()); ++i)
+            v.push_back(e.b(std::string(d.nome).c_str(), i));
+    for (int i = 1; i <= 10; ++i) v.push_back(e.l("display", i));
+    for (int i = 1; i <= 22; ++i) v.push_back(e.l("Lbmostra", i));
+    return v;
+}
+
+TEST(TestiInteri, ErrorLogWholeBesideTheAnswersAndOnTheScreen) {
+    std::vector<QSize> misure(std::begin(schermi), std::end(schermi));
+    misure.push_back({640, 480}); // or 1280x1024 at twice the scale
+    for (QSize s : misure) {
+        const std::string qui = dove(s);
         Esercizio e(0);
         e.f->resize(s);
+        e.f->move(0, 0);
+        e.m.fatta = {};
+        e.banco.casuale.prossimaFrase(22, e.m.numfrasi.intero()); // a 22-word sentence
+        e.f->VIA_Click();
         for (auto& c : e.m.contaerrori) c = 19;
         clicca(e.b("Command8"));
         FRM_ERRORI* log = e.f->finestraErrori();
         ASSERT_NE(log, nullptr);
-        NULLA_TAGLIATO(*log, dove(s));
+        NULLA_TAGLIATO(*log, qui);
+
+        const QRect r = log->frameGeometry();
+        for (QWidget* w : daLasciareInVista(e))
+            EXPECT_FALSE(r.intersects(globale(w)))
+                << qui << ": the error log " << r.x() << "," << r.y() << " " << r.width() << "x"
+                << r.height() << " covers " << nome(w).toStdString();
+        const QRect schermo = e.f->screen()->availableGeometry();
+        const QRect dentro = schermo.contains(globale(e.f.get())) ? schermo : globale(e.f.get());
+        EXPECT_TRUE(dentro.contains(r))
+            << qui << ": the error log is off the screen at " << r.x() << "," << r.y();
+        // Never so small that a pupil cannot read it.
+        EXPECT_GE(etichetta(*log, "Lberrori3")->font().pointSizeF(), 6.5) << qui;
         log->close();
     }
+}
+
+TEST(TestiInteri, ARoomSmallerThanTheWindowShrinksItFrameIncluded) {
+    const QMargins cornice(4, 24, 4, 4);
+    Posto p = postoNelLibero({200, 500}, cornice, QRect(100, 50, 300, 700));
+    EXPECT_DOUBLE_EQ(p.scala, 1);
+    EXPECT_EQ(p.cornice, QRect(100, 50, 208, 528));
+    p = postoNelLibero({200, 500}, cornice, QRect(100, 50, 158, 428));
+    EXPECT_DOUBLE_EQ(p.scala, 0.75);
+    EXPECT_TRUE(QRect(100, 50, 158, 428).contains(p.cornice));
+    EXPECT_EQ(p.cornice.size(), QSize(158, 403));
 }
 
 } // namespace
