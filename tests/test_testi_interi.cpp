@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -232,6 +233,12 @@ TEST(TestiInteri, ResultWindowAtEveryLevel) {
         classificaform w(m, banco.servizi(), nullptr);
         w.show();
         NULLA_TAGLIATO(w, "level " + std::to_string(livello));
+        // The level names end at one edge, just left of their dots.
+        std::set<int> destre;
+        for (const char* n : {"LbOttimo", "LbDistinto", "LbBuono", "LbSufficiente", "LbOccorre"})
+            destre.insert(etichetta(w, n)->geometry().right());
+        EXPECT_EQ(destre.size(), 1u) << ::testing::PrintToString(destre);
+        EXPECT_LT(*destre.rbegin(), w.findChild<QWidget*>(QStringLiteral("ShOttimo(1)"))->x());
     }
 }
 

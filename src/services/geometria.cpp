@@ -32,9 +32,6 @@ double larghezzaDisegno(const QString& famiglia, bool grassetto) {
 }
 
 QString sostituto(const QString& famiglia, bool grassetto, QFont::StyleHint stile) {
-    static QHash<QString, QString> scelti;
-    const QString chiave = famiglia + QLatin1Char(grassetto ? '1' : '0');
-    if (auto it = scelti.constFind(chiave); it != scelti.constEnd()) return *it;
     static const QStringList senza = {
         QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
         QStringLiteral("Nimbus Sans"),     QStringLiteral("Nimbus Sans L"),
@@ -60,7 +57,6 @@ QString sostituto(const QString& famiglia, bool grassetto, QFont::StyleHint stil
             scarto = s;
         }
     }
-    scelti.insert(chiave, migliore);
     return migliore;
 }
 
@@ -71,8 +67,17 @@ QFont carattere(const QString& famiglia, double punti, bool grassetto, QFont::St
     f.setStyleHint(stile);
     f.setPointSizeF(punti);
     f.setBold(grassetto);
-    if (QFontInfo(f).family() != famiglia)
-        if (const QString s = sostituto(famiglia, grassetto, stile); !s.isEmpty()) f.setFamily(s);
+    // Resolved once per face: windows are rebuilt often (the result window every series).
+    static QHash<QString, QString> risolte;
+    const QString chiave = famiglia + QLatin1Char(grassetto ? '1' : '0') + QString::number(stile);
+    auto it = risolte.constFind(chiave);
+    if (it == risolte.constEnd()) {
+        QString usata = famiglia;
+        if (QFontInfo(f).family() != famiglia)
+            if (const QString s = sostituto(famiglia, grassetto, stile); !s.isEmpty()) usata = s;
+        it = risolte.insert(chiave, usata);
+    }
+    f.setFamily(*it);
     return f;
 }
 
