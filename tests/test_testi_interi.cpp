@@ -13,6 +13,7 @@
 #include "start/iniziale.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QScreen>
@@ -141,13 +142,24 @@ bool soloDejaVu() {
     return qEnvironmentVariable("FONTCONFIG_FILE").contains(QLatin1String("solo-dejavu"));
 }
 
-TEST(TestiInteri, TheFontsAreTheOnesThisRunIsAbout) {
+QString faccia(const QFont& f) {
+    return QFontInfo(f).family();
+}
+
+TEST(TestiInteri, MissingDesignFacesGiveWayToTheClosestInWidth) {
     const QStringList famiglie = QFontDatabase::families();
     if (soloDejaVu()) {
-        EXPECT_FALSE(famiglie.contains(QStringLiteral("Liberation Sans")));
-        EXPECT_TRUE(famiglie.contains(QStringLiteral("DejaVu Sans")));
+        ASSERT_FALSE(famiglie.contains(QStringLiteral("Liberation Sans")));
+        EXPECT_EQ(faccia(carattere("Arial", 12, true)), "DejaVu Sans");
+        EXPECT_EQ(faccia(carattere("MS Sans Serif", 24, true)), "DejaVu Sans");
+        EXPECT_EQ(faccia(carattere("Bookman Old Style", 16, false, QFont::Serif)), "DejaVu Serif");
     } else {
-        EXPECT_TRUE(famiglie.contains(QStringLiteral("Liberation Sans")));
+        ASSERT_TRUE(famiglie.contains(QStringLiteral("Liberation Sans")));
+        EXPECT_EQ(faccia(carattere("Arial", 12, true)), "Liberation Sans");
+        // Not the wide bold face the system would pick for a name it does not know.
+        EXPECT_EQ(faccia(carattere("MS Sans Serif", 24, true)), "Liberation Sans");
+        EXPECT_EQ(faccia(carattere("Bookman Old Style", 16, false, QFont::Serif)).contains("Serif"),
+                  true);
     }
 }
 
