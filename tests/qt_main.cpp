@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QByteArray>
 #include <QStyleFactory>
 #include <gtest/gtest.h>
 
@@ -14,6 +15,10 @@ void filtra(QtMsgType t, const QMessageLogContext& c, const QString& msg) {
 
 int main(int argc, char** argv) {
     predefinito = qInstallMessageHandler(filtra);
+    // --fontconfig=FILE: run with the fonts that FILE leaves, as on another machine.
+    for (int i = 1; i < argc; ++i)
+        if (const QByteArray a(argv[i]); a.startsWith("--fontconfig="))
+            qputenv("FONTCONFIG_FILE", a.mid(13));
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

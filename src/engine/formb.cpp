@@ -36,14 +36,14 @@ const QString arial = QStringLiteral("Arial");
 constexpr Figura disegno[] = {
     {"AVVISO", {0, 0, 12315, 420}, 18, true, rosso, Rgb{192, 255, 255}},
     {"gratifica", {7560, 5640, 4700, 700}, 28, true, rosso},
-    {"VIA", {5040, 7035, 7455, 915}, 18, true, {}, Rgb{192, 192, 192}},
-    {"Frame5", {-30, 7980, 12390, 750}, 0, true, {}, Rgb{0, 0, 255}},
+    {"VIA", {5040, 7035, 7275, 915}, 18, true, {}, Rgb{192, 192, 192}},
+    {"Frame5", {-30, 8130, 12390, 750}, 0, true, {}, Rgb{0, 0, 255}},
     // Inside Frame5:
     {"Frame1", {120, 15, 1200, 720}, 8, true, {}, grigio},
     {"Frame2", {1440, 15, 1200, 720}, 8, true, {}, grigio},
     {"Frame3", {2760, 15, 1500, 720}, 8, true, {}, grigio},
     {"Command8", {4440, 120, 2100, 540}, 10},
-    {"Label1", {6720, 180, 2000, 420}, 12, true, bianco},
+    {"Label1", {6600, 180, 2100, 420}, 12, true, bianco},
     {"Lbclock", {8760, 180, 1200, 420}, 14, true, bianco},
     {"FINE", {10200, 120, 2040, 540}, 10},
     // Inside Frame1, Frame2, Frame3:
@@ -73,7 +73,7 @@ Pulsante* pulsante(QWidget* padre, const Figura& f, const QString& testo) {
 }
 
 QLabel* etichetta(QWidget* padre, const Figura& f, const QString& testo = QString()) {
-    return applica(new QLabel(testo, padre), f, arial);
+    return applica(new EtichettaAdattata(testo, padre), f, arial);
 }
 
 } // namespace

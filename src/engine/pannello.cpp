@@ -85,7 +85,7 @@ void PannelloDomande::costruisciBottoni(std::function<void(Domanda, int)> premut
 void PannelloDomande::costruisciTraccia() {
     const QFont f = carattere(arial, 12, true);
     for (int i = 1; i <= 10; ++i) {
-        auto* l = new QLabel(finestra);
+        auto* l = new EtichettaAdattata(finestra);
         l->setObjectName(nomeElemento(QStringLiteral("display"), i));
         l->setGeometry(pixel(Twips{10200, sopraTraccia[i - 1], 2175, 705}));
         l->setFont(f);

@@ -53,9 +53,9 @@ classificaform::classificaform(Sessione& run, Servizi seams, QWidget* owner, boo
                               carattere(arial, 29.25, true));
     LbNuovoRecord->setProperty("autosize", true);
     coloreTesto(LbNuovoRecord, QColor(255, 0, 0));
-    etichetta(this, "Label2", QStringLiteral("tempo migliore"), {4995, 1530, 1695, 285},
+    etichetta(this, "Label2", QStringLiteral("tempo migliore"), {4995, 1530, 1755, 285},
               carattere(arial, 12, true));
-    LbTrecord = etichetta(this, "LbTrecord", QString(), {4815, 1800, 720, 510},
+    LbTrecord = etichetta(this, "LbTrecord", QString(), {4815, 1800, 780, 510},
                           carattere(arial, 21.75, true));
     LbTrecord->setAlignment(Qt::AlignCenter);
     coloreSfondo(LbTrecord, QColor(255, 255, 0));

@@ -1,16 +1,24 @@
 #include "results/frm_errori.h"
 
 #include "results/classificaform.h"
+#include "services/etichetta.h"
 #include "services/geometria.h"
+#include "services/posto.h"
 #include "services/pulsante.h"
 
 #include <QLabel>
+#include <algorithm>
 
 namespace {
+// One column beside the answers: single-line names 360 apart, the two-line
+// ones 600.
 int sopraRiga(int i) {
-    if (i == 15) return 6720;
-    if (i == 16) return 7200;
-    return 360 * (i - 1);
+    constexpr int sopra[17] = {0,    60,   420,  780,  1140, 1500, 1860, 2460, 3060,
+                               3660, 4260, 4860, 5460, 5820, 6180, 7800, 8160};
+    return sopra[std::clamp(i, 0, 16)];
+}
+int righeNome(int i) {
+    return i >= 6 && i <= 11 ? 2 : 1;
 }
 } // namespace
 
@@ -20,42 +28,43 @@ FRM_ERRORI::FRM_ERRORI(Sessione& run, Servizi seams, const std::array<QString, 1
     setObjectName(QStringLiteral("FRM_ERRORI"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Form2"));
-    setFixedSize(pixel(9495), pixel(6765));
+    setFixedSize(pixel(2520), pixel(7680));
     coloreSfondo(this, QColor(255, 192, 192));
 
     const QFont conteggio = carattere("MS Sans Serif", 13.5, true);
     const QFont nome = carattere("MS Sans Serif", 12, true);
     for (int i = 0; i <= 16; ++i) {
-        auto* rr = new QLabel(this);
+        auto* rr = new EtichettaAdattata(this);
         rr->setObjectName(nomeElemento(QStringLiteral("RR"), i));
         // Right-aligned just before its name, so that "19" never runs into it.
-        rr->setGeometry(pixel(Twips{525, sopraRiga(std::max(i, 1)), 975, 375}));
+        rr->setGeometry(pixel(Twips{0, sopraRiga(std::max(i, 1)), 480, 375}));
         rr->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         rr->setFont(conteggio);
         coloreTesto(rr, QColor(255, 0, 0));
         rr->setVisible(i >= 1 && i <= 11);
         RR[static_cast<std::size_t>(i)] = rr;
         if (i == 0) continue;
-        auto* lb = new QLabel(this);
+        auto* lb = new EtichettaAdattata(this);
         lb->setObjectName(QStringLiteral("Lberrori") + QString::number(i));
-        lb->move(pixel(1560), pixel(sopraRiga(i)));
+        lb->setGeometry(pixel(Twips{540, sopraRiga(i) + 45, 1950, 285 * righeNome(i)}));
+        lb->setWordWrap(true);
+        lb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         lb->setFont(nome);
         lb->setVisible(i <= 11);
         if (i <= 11) lb->setText(nomi[static_cast<std::size_t>(i - 1)]);
-        lb->adjustSize();
         Lberrori[static_cast<std::size_t>(i)] = lb;
     }
 
     const QFont bottoni = carattere("MS Sans Serif", 18, true);
     auto* Command2 = pulsante(this, "Command2", QStringLiteral("mostra classifica"),
-                              {15, 5220, 3225, 1245}, bottoni);
+                              {45, 5520, 2430, 1005}, bottoni);
     connect(Command2, &QPushButton::clicked, this, &FRM_ERRORI::Command2_Click);
     auto* Command1 = pulsante(this, "Command1", QStringLiteral("CHIUDI FINESTRA"),
-                              {3810, 5235, 5580, 1230}, bottoni);
+                              {45, 6600, 2430, 1005}, bottoni);
     connect(Command1, &QPushButton::clicked, this, &FRM_ERRORI::Command1_Click);
 
-    // Beside the exercise window, not over its answer column.
-    if (owner) move(owner->x() + owner->width() - width() - pixel(300), owner->y() + pixel(600));
+    // Beside the answer column, over neither the answers nor the trail.
+    accanto(this, owner);
 }
 
 void FRM_ERRORI::aggiorna() {

@@ -34,14 +34,18 @@ const Figura& riga(std::span<const Figura> tabella, std::string_view nome);
 constexpr int pixel(int twips) {
     return (twips * 2 + (twips >= 0 ? 15 : -15)) / 30;
 }
+// Edges are rounded, not sizes, so that controls drawn flush in twips stay flush.
 inline QRect pixel(Twips t) {
-    return QRect(pixel(t.left), pixel(t.top), pixel(t.width), pixel(t.height));
+    return QRect(QPoint(pixel(t.left), pixel(t.top)),
+                 QPoint(pixel(t.left + t.width) - 1, pixel(t.top + t.height) - 1));
 }
 
 inline QColor colore(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
+// The design's font; where it is missing, the installed face closest to it in
+// width, so that captions keep their length.
 QFont carattere(const QString& famiglia, double punti, bool grassetto,
                 QFont::StyleHint stile = QFont::SansSerif);
 
@@ -51,7 +55,8 @@ void coloreTesto(QWidget* w, const QColor& c);
 class QLabel;
 class Pulsante;
 
-// A label at its design place, named as in the design.
+// A label at its design place, named as in the design; its text shrinks
+// rather than being cut.
 QLabel* etichetta(QWidget* padre, const char* nome, const QString& testo, Twips g, const QFont& f);
 // The same for a label already made (of a class of its own).
 QLabel* prepara(QLabel* l, const char* nome, Twips g, const QFont& f);

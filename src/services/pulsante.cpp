@@ -1,8 +1,24 @@
 #include "services/pulsante.h"
 
+#include "services/etichetta.h"
+
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+namespace {
+constexpr int disposizione = Qt::AlignCenter | Qt::TextWordWrap;
+}
+
+QRect Pulsante::areaTesto() const {
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this);
+}
+
+QFont Pulsante::caratterePerTesto() const {
+    return carattereCheEntra(font(), areaTesto(), disposizione, text(), this);
+}
 
 void Pulsante::paintEvent(QPaintEvent*) {
     QStylePainter p(this);
@@ -11,9 +27,8 @@ void Pulsante::paintEvent(QPaintEvent*) {
     const QString testo = opt.text;
     opt.text.clear();
     p.drawControl(QStyle::CE_PushButton, opt);
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this);
-    p.setFont(font());
+    p.setFont(caratterePerTesto());
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, testo);
+    p.drawText(areaTesto(), disposizione, testo);
 }

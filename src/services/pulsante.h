@@ -3,11 +3,16 @@
 #include <QPushButton>
 
 // A push button whose caption wraps onto several lines, as the long part-of-
-// speech captions need in the narrow answer column.
+// speech captions need in the narrow answer column, and shrinks when even
+// wrapped it would not fit.
 class Pulsante : public QPushButton {
     Q_OBJECT
 public:
     using QPushButton::QPushButton;
+
+    // Where the caption is drawn, and with which font.
+    QRect areaTesto() const;
+    QFont caratterePerTesto() const;
 
 protected:
     void paintEvent(QPaintEvent* e) override;

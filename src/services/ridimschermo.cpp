@@ -69,10 +69,18 @@ void Ridimschermo::scala(double rx, double ry) {
             f.setPointSizeF(std::max(1.0, p * ry));
             c->setFont(f);
         }
-        // A label that sizes itself to its text is never cut short.
+        // A label that sizes itself to its text is never cut short; a wider
+        // face than the design's may also need a taller line, kept on the
+        // same middle.
         QRect finale = r;
-        if (c->property("autosize").toBool())
-            finale.setWidth(std::max(r.width(), c->sizeHint().width()));
+        if (c->property("autosize").toBool()) {
+            const QSize testo = c->sizeHint();
+            finale.setWidth(std::max(r.width(), testo.width()));
+            if (testo.height() > r.height()) {
+                finale.setTop(r.top() - (testo.height() - r.height()) / 2);
+                finale.setHeight(testo.height());
+            }
+        }
         c->setGeometry(finale);
     }
 }
