@@ -5,8 +5,10 @@
 
 #include "pupil.h"
 
+#include "bank/incorporate.h"
 #include "results/classificaform.h"
 #include "results/frm_errori.h"
+#include "scrivi/formscrivi.h"
 #include "services/etichetta.h"
 #include "services/posto.h"
 #include "services/pulsante.h"
@@ -16,6 +18,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
@@ -231,6 +234,58 @@ TEST(TestiInteri, ExerciseWindowWithEveryGroupSentenceAndTrail) {
         }
         ASSERT_TRUE(e.b("VIA")->isVisible()) << qui;
         NULLA_TAGLIATO(*e.f, qui + " sentence completed");
+    }
+}
+
+// The writing window with the longest words, every question it can open, and
+// its longest message.
+TEST(TestiInteri, WritingWindow) {
+    const Frase& lunga = frasiIncorporate()[7];
+    std::string detta;
+    for (const Parola& p : lunga.parole) detta += p.testo + ' ';
+    for (QSize s : schermi) {
+        const std::string qui = dove(s);
+        Banco banco;
+        FormScrivi w(QStringLiteral("/nonexistent/x.txt"), banco.servizi());
+        w.show();
+        w.resize(s);
+        auto b = [&](const char* nome) { return bottone(w, QString::fromLatin1(nome)); };
+        auto premi = [&](const char* array, int i) { bottone(w, elemento(array, i))->click(); };
+        w.findChild<QLineEdit*>(QStringLiteral("testoFrase"))
+            ->setText(QString::fromStdString(detta + detta)); // too many words: the long message
+        w.dividi_Click();
+        NULLA_TAGLIATO(w, qui + " too many words");
+        w.findChild<QLineEdit*>(QStringLiteral("testoFrase"))
+            ->setText(QString::fromStdString(detta));
+        w.dividi_Click();
+        NULLA_TAGLIATO(w, qui + " first question");
+        b("Com10")->click();
+        NULLA_TAGLIATO(w, qui + " parts");
+        premi("Com", 3);
+        NULLA_TAGLIATO(w, qui + " kind");
+        premi("art", 1);
+        NULLA_TAGLIATO(w, qui + " degree");
+        for (int g : {2, 3}) {
+            premi("pcf", g);
+            NULLA_TAGLIATO(w, qui + " degree " + std::to_string(g));
+            w.indietro_Click();
+        }
+        w.indietro_Click();
+        premi("art", 2);
+        NULLA_TAGLIATO(w, qui + " determinative");
+        premi("det", 1);
+        NULLA_TAGLIATO(w, qui + " person");
+        w.indietro_Click();
+        premi("det", 4);
+        premi("numerale", 1);
+        NULLA_TAGLIATO(w, qui + " optional gender");
+        premi("Masfem", 1);
+        NULLA_TAGLIATO(w, qui + " number");
+        premi("Singplu", 1);
+        w.gruppo_Click(1);
+        NULLA_TAGLIATO(w, qui + " a finished word");
+        EXPECT_FALSE(w.salva_Click());
+        NULLA_TAGLIATO(w, qui + " not all classified");
     }
 }
 
