@@ -66,14 +66,13 @@ constexpr int sinistraParole[22] = {135,  270,  360,  450,  540,  630,  720,  81
 constexpr int sopraParole[22] = {495,  900,  1215, 1575, 1935, 2295, 2655, 2970, 3330, 3690, 4050,
                                  4365, 4680, 5040, 5355, 5715, 6030, 6390, 6705, 7065, 7380, 7740};
 Pulsante* pulsante(QWidget* padre, const Figura& f, const QString& testo) {
-    auto* b = applica(new Pulsante(testo, padre), f, arial);
-    b->setAccessibleName(testo);
+    Pulsante* b = ::pulsante(padre, f, arial, testo);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
 
 QLabel* etichetta(QWidget* padre, const Figura& f, const QString& testo = QString()) {
-    return applica(new EtichettaAdattata(testo, padre), f, arial);
+    return ::etichetta(padre, f, arial, testo);
 }
 
 } // namespace

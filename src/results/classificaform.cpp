@@ -13,6 +13,23 @@ namespace {
 
 const QString arial = QStringLiteral("Arial");
 
+constexpr Rgb rosso{255, 0, 0};
+
+constexpr Figura disegno[] = {
+    {"Shape1", {45, 225, 7545, 6375}},
+    {"Label5", {960, 240, 5565, 360}, 13.5, false},
+    {"RISULTATO", {1725, 720, 2925, 615}, 26.25, true, Rgb{0, 0, 255}, Rgb{255, 255, 128}},
+    {"LbNuovoRecord", {360, 1665, 3750, 675}, 29.25, true, rosso},
+    {"Label2", {4995, 1530, 1755, 285}, 12},
+    {"LbTrecord", {4815, 1800, 780, 510}, 21.75, true, rosso, Rgb{255, 255, 0}},
+    {"Label1", {5760, 1980, 915, 285}, 12, true, rosso},
+    {"Command1", {540, 5490, 6156, 876}, 18},
+};
+const Figura& figura(std::string_view nome) {
+    return riga(disegno, nome);
+}
+
+// The standings, a row a level: its name label and its ten dots.
 struct Riga {
     const char* etichetta; // name label
     const char* punti;     // dot array
@@ -37,32 +54,19 @@ classificaform::classificaform(Sessione& run, Servizi seams, QWidget* owner, boo
     setFixedSize(pixel(7665), pixel(6690));
     coloreSfondo(this, QColor(192, 192, 192));
 
-    auto* Shape1 = new Cornice(this, QColor(0, 0, 255)); // first, so it stays behind
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(pixel(Twips{45, 225, 7545, 6375}));
-
-    etichetta(this, "Label5", QStringLiteral("livello raggiunto nell'ultima serie di domande"),
-              {960, 240, 5565, 360}, carattere(arial, 13.5, false));
+    // First, so that it stays behind.
+    applica(new Cornice(this, QColor(0, 0, 255)), figura("Shape1"), arial);
+    etichetta(this, figura("Label5"), arial,
+              QStringLiteral("livello raggiunto nell'ultima serie di domande"));
     // "occorre esercitarsi" is wider than the label: it shrinks rather than being cut.
-    RISULTATO = prepara(new EtichettaAdattata(QStringLiteral("RISULTATO"), this), "RISULTATO",
-                        {1725, 720, 2925, 615}, carattere(arial, 26.25, true));
+    RISULTATO = etichetta(this, figura("RISULTATO"), arial, QStringLiteral("RISULTATO"));
     RISULTATO->setAlignment(Qt::AlignCenter);
-    coloreSfondo(RISULTATO, QColor(255, 255, 128));
-    coloreTesto(RISULTATO, QColor(0, 0, 255));
-    LbNuovoRecord = etichetta(this, "LbNuovoRecord", QString(), {360, 1665, 3750, 675},
-                              carattere(arial, 29.25, true));
+    LbNuovoRecord = etichetta(this, figura("LbNuovoRecord"), arial, QString());
     LbNuovoRecord->setProperty("autosize", true);
-    coloreTesto(LbNuovoRecord, QColor(255, 0, 0));
-    etichetta(this, "Label2", QStringLiteral("tempo migliore"), {4995, 1530, 1755, 285},
-              carattere(arial, 12, true));
-    LbTrecord = etichetta(this, "LbTrecord", QString(), {4815, 1800, 780, 510},
-                          carattere(arial, 21.75, true));
+    etichetta(this, figura("Label2"), arial, QStringLiteral("tempo migliore"));
+    LbTrecord = etichetta(this, figura("LbTrecord"), arial, QString());
     LbTrecord->setAlignment(Qt::AlignCenter);
-    coloreSfondo(LbTrecord, QColor(255, 255, 0));
-    coloreTesto(LbTrecord, QColor(255, 0, 0));
-    coloreTesto(etichetta(this, "Label1", QStringLiteral("secondi"), {5760, 1980, 915, 285},
-                          carattere(arial, 12, true)),
-                QColor(255, 0, 0));
+    etichetta(this, figura("Label1"), arial, QStringLiteral("secondi"));
 
     for (std::size_t r = 0; r < 5; ++r) {
         const Riga& riga = righe[r];
@@ -81,8 +85,7 @@ classificaform::classificaform(Sessione& run, Servizi seams, QWidget* owner, boo
         }
     }
 
-    Command1 = pulsante(this, "Command1", QStringLiteral("PROSEGUI"), {540, 5490, 6156, 876},
-                        carattere(arial, 18, true));
+    Command1 = pulsante(this, figura("Command1"), arial, QStringLiteral("PROSEGUI"));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &classificaform::Command1_Click);
 

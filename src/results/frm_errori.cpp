@@ -10,6 +10,14 @@
 #include <algorithm>
 
 namespace {
+
+const QString sansSerif = QStringLiteral("MS Sans Serif");
+
+constexpr Figura disegno[] = {
+    {"Command2", {45, 5520, 2430, 1005}, 18},
+    {"Command1", {45, 6600, 2430, 1005}, 18},
+};
+
 // One column beside the answers: single-line names 360 apart, the two-line
 // ones 600.
 int sopraRiga(int i) {
@@ -31,8 +39,8 @@ FRM_ERRORI::FRM_ERRORI(Sessione& run, Servizi seams, const std::array<QString, 1
     setFixedSize(pixel(2520), pixel(7680));
     coloreSfondo(this, QColor(255, 192, 192));
 
-    const QFont conteggio = carattere("MS Sans Serif", 13.5, true);
-    const QFont nome = carattere("MS Sans Serif", 12, true);
+    const QFont conteggio = carattere(sansSerif, 13.5, true);
+    const QFont nome = carattere(sansSerif, 12, true);
     for (int i = 0; i <= 16; ++i) {
         auto* rr = new EtichettaAdattata(this);
         rr->setObjectName(nomeElemento(QStringLiteral("RR"), i));
@@ -55,12 +63,11 @@ FRM_ERRORI::FRM_ERRORI(Sessione& run, Servizi seams, const std::array<QString, 1
         Lberrori[static_cast<std::size_t>(i)] = lb;
     }
 
-    const QFont bottoni = carattere("MS Sans Serif", 18, true);
-    auto* Command2 = pulsante(this, "Command2", QStringLiteral("mostra classifica"),
-                              {45, 5520, 2430, 1005}, bottoni);
+    auto* Command2 =
+        pulsante(this, riga(disegno, "Command2"), sansSerif, QStringLiteral("mostra classifica"));
     connect(Command2, &QPushButton::clicked, this, &FRM_ERRORI::Command2_Click);
-    auto* Command1 = pulsante(this, "Command1", QStringLiteral("CHIUDI FINESTRA"),
-                              {45, 6600, 2430, 1005}, bottoni);
+    auto* Command1 =
+        pulsante(this, riga(disegno, "Command1"), sansSerif, QStringLiteral("CHIUDI FINESTRA"));
     connect(Command1, &QPushButton::clicked, this, &FRM_ERRORI::Command1_Click);
 
     // Beside the answer column, over neither the answers nor the trail.

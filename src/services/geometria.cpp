@@ -132,10 +132,21 @@ const Figura& riga(std::span<const Figura> tabella, std::string_view nome) {
     return tabella.front();
 }
 
-void applicaFigura(QWidget* w, const Figura& f, const QString& famiglia) {
+void applicaFigura(QWidget* w, const Figura& f, const QString& famiglia, QFont::StyleHint stile) {
     w->setObjectName(QString::fromLatin1(f.nome));
     w->setGeometry(pixel(f.g));
-    if (f.punti > 0) w->setFont(carattere(famiglia, f.punti, f.grassetto));
+    if (f.punti > 0) w->setFont(carattere(famiglia, f.punti, f.grassetto, stile));
     if (f.sfondo) coloreSfondo(w, colore(*f.sfondo));
     if (f.testo) coloreTesto(w, colore(*f.testo));
+}
+
+QLabel* etichetta(QWidget* padre, const Figura& f, const QString& famiglia, const QString& testo,
+                  QFont::StyleHint stile) {
+    return applica(new EtichettaAdattata(testo, padre), f, famiglia, stile);
+}
+
+Pulsante* pulsante(QWidget* padre, const Figura& f, const QString& famiglia, const QString& testo) {
+    Pulsante* b = applica(new Pulsante(testo, padre), f, famiglia);
+    b->setAccessibleName(testo);
+    return b;
 }

@@ -62,7 +62,13 @@ QLabel* etichetta(QWidget* padre, const char* nome, const QString& testo, Twips 
 QLabel* prepara(QLabel* l, const char* nome, Twips g, const QFont& f);
 
 // Names, places, fonts and colours `w` as its row says, in font `famiglia`.
-template <class W> W* applica(W* w, const Figura& f, const QString& famiglia);
+template <class W>
+W* applica(W* w, const Figura& f, const QString& famiglia,
+           QFont::StyleHint stile = QFont::SansSerif);
+// A label, text shrinking to fit, and a button, made from their rows.
+QLabel* etichetta(QWidget* padre, const Figura& f, const QString& famiglia, const QString& testo,
+                  QFont::StyleHint stile = QFont::SansSerif);
+Pulsante* pulsante(QWidget* padre, const Figura& f, const QString& famiglia, const QString& testo);
 
 // A button at its design place, named as in the design; its caption is also
 // its accessible name.
@@ -75,8 +81,9 @@ inline QString qs(std::string_view s) {
 // The object name of element i of a control array: "Com(3)".
 QString nomeElemento(const QString& array, int i);
 
-void applicaFigura(QWidget* w, const Figura& f, const QString& famiglia);
-template <class W> W* applica(W* w, const Figura& f, const QString& famiglia) {
-    applicaFigura(w, f, famiglia);
+void applicaFigura(QWidget* w, const Figura& f, const QString& famiglia, QFont::StyleHint stile);
+template <class W>
+W* applica(W* w, const Figura& f, const QString& famiglia, QFont::StyleHint stile) {
+    applicaFigura(w, f, famiglia, stile);
     return w;
 }

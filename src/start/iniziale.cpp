@@ -10,15 +10,34 @@
 #include <QTimer>
 
 namespace {
-constexpr const char* serif = "Bookman Old Style";
 
-QLabel* titolo(QWidget* padre, const char* nome, const QString& testo, Twips g, double punti) {
-    QLabel* l = etichetta(padre, nome, testo, g, carattere(serif, punti, false, QFont::Serif));
-    coloreTesto(l, QColor(255, 255, 0));
+const QString serif = QStringLiteral("Bookman Old Style");
+const QString sansSerif = QStringLiteral("MS Sans Serif");
+constexpr Rgb giallo{255, 255, 0};
+
+constexpr Figura disegno[] = {
+    {"Label2", {4350, 690, 3345, 660}, 28, false, giallo},
+    {"Label5", {1695, 1995, 8265, 855}, 16, false, giallo},
+    {"Label1", {3660, 5625, 4485, 480}, 20, false, giallo},
+    {"Label6", {3000, 6240, 6000, 330}, 14, false, giallo},
+    {"Label4", {3000, 6720, 6000, 330}, 14, false, giallo},
+    {"Label3", {3000, 7200, 6000, 330}, 14, false, giallo},
+    {"Command1", {1920, 3255, 2655, 1170}, 24, true, {}, Rgb{255, 255, 128}},
+    {"Command2", {6915, 3225, 2580, 1185}, 24, true, {}, Rgb{192, 255, 192}},
+};
+
+QLabel* testo(QWidget* padre, const char* nome, const QString& t) {
+    return etichetta(padre, riga(disegno, nome), serif, t, QFont::Serif);
+}
+
+// A title sizes itself to its text.
+QLabel* titolo(QWidget* padre, const char* nome, const QString& t) {
+    QLabel* l = testo(padre, nome, t);
     l->setProperty("autosize", true);
     l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
     return l;
 }
+
 } // namespace
 
 Iniziale::Iniziale(Modulo1& run, Servizi seams, std::function<void()> quandoScelto, QWidget* parent)
@@ -29,37 +48,23 @@ Iniziale::Iniziale(Modulo1& run, Servizi seams, std::function<void()> quandoScel
     resize(pixel(11880), pixel(8535));
     coloreSfondo(this, QColor(60, 80, 219));
 
-    QLabel* Label2 =
-        titolo(this, "Label2", QStringLiteral("Gli aggettivi"), {4350, 690, 3345, 660}, 28);
-    QLabel* Label5 = etichetta(
-        this, "Label5",
-        QStringLiteral("Scegli se desideri fare un'analisi comprendente tutte le parti del "
-                       "discorso o solo gli aggettivi."),
-        {1695, 1995, 8265, 855}, carattere(serif, 16, false, QFont::Serif));
+    QLabel* Label2 = titolo(this, "Label2", QStringLiteral("Gli aggettivi"));
+    QLabel* Label5 = testo(this, "Label5",
+                           QStringLiteral("Scegli se desideri fare un'analisi comprendente tutte "
+                                          "le parti del discorso o solo gli aggettivi."));
     Label5->setWordWrap(true);
-    coloreTesto(Label5, QColor(255, 255, 0));
-    QLabel* Label1 = titolo(this, "Label1", QStringLiteral("Esercizi di analisi grammaticale"),
-                            {3660, 5625, 4485, 480}, 20);
+    QLabel* Label1 = titolo(this, "Label1", QStringLiteral("Esercizi di analisi grammaticale"));
     QLabel* Label6 =
-        titolo(this, "Label6", QStringLiteral("Aggettivi: un programma libero per la scuola"),
-               {3000, 6240, 6000, 330}, 14);
+        titolo(this, "Label6", QStringLiteral("Aggettivi: un programma libero per la scuola"));
     QLabel* Label4 =
-        titolo(this, "Label4", QStringLiteral("scritto dal gruppo di sviluppo di Aggettivi"),
-               {3000, 6720, 6000, 330}, 14);
+        titolo(this, "Label4", QStringLiteral("scritto dal gruppo di sviluppo di Aggettivi"));
     QLabel* Label3 =
-        titolo(this, "Label3", QStringLiteral("versione " AGGETTIVI_VERSIONE ", dicembre 2026"),
-               {3000, 7200, 6000, 330}, 14);
+        titolo(this, "Label3", QStringLiteral("versione " AGGETTIVI_VERSIONE ", dicembre 2026"));
 
-    const QFont bottoni = carattere(QStringLiteral("MS Sans Serif"), 24, true);
-    auto bottone = [&](const char* nome, const QString& testo, Twips g, QColor c) {
-        auto* b = pulsante(this, nome, testo, g, bottoni);
-        coloreSfondo(b, c);
-        return b;
-    };
-    auto* Command1 = bottone("Command1", QStringLiteral("analisi completa"),
-                             {1920, 3255, 2655, 1170}, QColor(255, 255, 128));
-    auto* Command2 = bottone("Command2", QStringLiteral("solo aggettivi"), {6915, 3225, 2580, 1185},
-                             QColor(192, 255, 192));
+    auto* Command1 =
+        pulsante(this, riga(disegno, "Command1"), sansSerif, QStringLiteral("analisi completa"));
+    auto* Command2 =
+        pulsante(this, riga(disegno, "Command2"), sansSerif, QStringLiteral("solo aggettivi"));
     connect(Command1, &QPushButton::clicked, this, &Iniziale::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Iniziale::Command2_Click);
 
