@@ -1,6 +1,7 @@
 #include "avvio/caricafrasi.h"
 #include "avvio/rigacomando.h"
 #include "engine/formb.h"
+#include "scrivi/formscrivi.h"
 #include "services/servizi_qt.h"
 #include "start/avvisofrasi.h"
 #include "start/iniziale.h"
@@ -31,6 +32,13 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("aggettivi"));
     // The toolkit has taken its own options out of the arguments by now.
     const Comando comando = leggiComando(QApplication::arguments());
+    if (comando.azione == Comando::Azione::scrivi) {
+        ServiziQt servizi;
+        FormScrivi scrittura(comando.file.isEmpty() ? fileNuoveFrasi() : comando.file.constFirst(),
+                             servizi.servizi());
+        scrittura.show();
+        return QApplication::exec();
+    }
     if (comando.azione != Comando::Azione::finestra) return eseguiSenzaFinestra(comando, out, err);
 
     Modulo1 stato;

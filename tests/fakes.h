@@ -52,7 +52,7 @@ struct FakePausa : Pausa {
 };
 
 struct FakeLettore : Lettore {
-    void riproduci(std::string_view nome) override { suonati.emplace_back(nome); }
+    void riproduci(Suono s) override { suonati.emplace_back(nome(s)); }
     std::vector<std::string> suonati;
 };
 

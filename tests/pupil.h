@@ -30,30 +30,66 @@ inline std::vector<std::string> traccia(Esercizio& e) {
     return t;
 }
 
-// Presses the right button of the open question; false when none is open.
+// The key column each answer array reads, written out here rather than taken
+// from the program: the pupil's answers come from the bank alone.
+inline int colonnaDellaDomanda(const QString& array) {
+    static const std::pair<const char*, int> colonne[] = {
+        {"Com", 1},    {"art", 2},      {"pcf", 3},      {"det", 4},     {"Compar", 5},
+        {"sup", 6},    {"persona", 7},  {"numerale", 8}, {"Masfem", 9},  {"Singplu", 10}};
+    for (const auto& [nome, colonna] : colonne)
+        if (array == QLatin1String(nome)) return colonna;
+    return 0;
+}
+
+// The answer array now open, as the pupil sees it ("" for none, "Com10" for
+// the first question).
+inline QString domandaAperta(Esercizio& e) {
+    if (e.b("Com10")->isVisible()) return QStringLiteral("Com10");
+    for (QPushButton* b : bottoniVisibili(e)) {
+        const QString n = b->objectName();
+        const auto p = n.indexOf(QLatin1Char('('));
+        if (p > 0) return n.left(p);
+    }
+    return {};
+}
+
+// Presses the right button of the open question, taking the answer from the
+// bank's column for that question; false when no question is open. A press
+// that changes nothing (no sound, no counted answer) fails the test.
 inline bool premiGiusto(Esercizio& e) {
     if (e.b("VIA")->isVisible()) return false;
-    if (e.b("Com10")->isVisible()) {
-        const int parte = e.m.frasi.chiave1(e.m.nfrase, e.m.nparola);
+    const int s = e.m.nfrase, w = e.m.nparola;
+    const QString aperta = domandaAperta(e);
+    const auto suoniPrima = e.banco.lettore.suonati.size();
+    if (aperta == QLatin1String("Com10")) {
+        const int parte = e.m.frasi.chiave1(s, w);
         clicca(e.b(parte < 6 ? "Com10" : "Com11"));
-        return true;
-    }
-    for (const DescrizioneDomanda& d : tutteLeDomande()) {
-        const QString nome = qs(d.nome);
-        bool aperta = false;
-        for (int i = 1; i <= static_cast<int>(d.bottoni.size()); ++i)
-            aperta = aperta || e.b(nome.toLatin1().constData(), i)->isVisible();
-        if (!aperta) continue;
-        const int attesa = e.m.attesa;
-        if (attesa < 1 || attesa > static_cast<int>(d.bottoni.size())) {
-            ADD_FAILURE() << "no right button: " << nome.toStdString() << " expects " << attesa;
+    } else {
+        const int colonna = colonnaDellaDomanda(aperta);
+        if (colonna == 0) {
+            ADD_FAILURE() << "no question open and VIA hidden; sentence " << s << " word " << w;
             return false;
         }
-        clicca(e.b(nome.toLatin1().constData(), attesa));
-        return true;
+        const int giusta = e.m.frasi.chiave(colonna, s, w);
+        QPushButton* b = e.b(aperta.toLatin1().constData(), giusta);
+        if (!b || !b->isVisible()) {
+            ADD_FAILURE() << "question " << aperta.toStdString() << " asked of " << s << "/" << w
+                          << " whose key there is " << giusta;
+            return false;
+        }
+        clicca(b);
     }
-    ADD_FAILURE() << "no question open and VIA hidden; word " << e.m.nparola.intero() << " attesa "
-                  << e.m.attesa.intero() << " ndisplay " << e.m.ndisplay.intero() << " trail "
-                  << traccia(e).size();
-    return false;
+    if (e.banco.lettore.suonati.size() == suoniPrima) {
+        ADD_FAILURE() << "a press on " << aperta.toStdString() << " changed nothing at " << s
+                      << "/" << w;
+        return false;
+    }
+    return true;
+}
+
+// Answers right until the sentence is complete; at most `limite` presses.
+inline void finisciFrase(Esercizio& e, int limite = 200) {
+    for (int k = 0; k < limite; ++k)
+        if (!premiGiusto(e)) return;
+    ADD_FAILURE() << "the sentence never completes";
 }

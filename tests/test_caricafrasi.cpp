@@ -196,6 +196,10 @@ TEST(RigaComando, OptionsAndTheirMistakes) {
     EXPECT_EQ(comando({"-h"}).azione, A::aiuto);
     EXPECT_EQ(comando({"--version"}).azione, A::versione);
     EXPECT_EQ(comando({"--frasi", "x", "--help"}).azione, A::aiuto);
+    EXPECT_EQ(comando({"--scrivi"}).azione, A::scrivi);
+    EXPECT_TRUE(comando({"--scrivi"}).file.isEmpty());
+    EXPECT_EQ(comando({"--scrivi", "mie.txt"}).file, QStringList{"mie.txt"});
+    EXPECT_FALSE(senza({"--scrivi"})); // a window
 
     struct Sbaglio {
         std::initializer_list<const char*> a;
@@ -207,8 +211,8 @@ TEST(RigaComando, OptionsAndTheirMistakes) {
              {{"a.txt"}, "i file si indicano dopo --frasi o --verifica."},
              {{"--esporta", "a.txt"}, "--esporta non vuole file."},
              {{"--frasi", "a", "--verifica"},
-              "--frasi, --verifica e --esporta non si usano insieme."},
-             {{"--scrivi"}, "opzione sconosciuta «--scrivi»."},
+              "--frasi, --verifica, --esporta e --scrivi non si usano insieme."},
+             {{"--scrivi", "a.txt", "b.txt"}, "--scrivi vuole al più un file."},
          }) {
         const Comando c = leggiComando([&] {
             QStringList l{QStringLiteral("aggettivi")};

@@ -12,9 +12,16 @@ struct Risultato {
     // Shows the window for a series graded `livello` that took `secondi`;
     // returns what it showed, then closes it as `chiudi` says.
     void mostra(int livello, double secondi, bool prosegui = true) {
-        m.livello = livello;
         banco.orologio.t = m.iniziotest.reale() + secondi;
-        classificaform f(m, banco.servizi(), nullptr);
+        bool record = false;
+        if (livello >= 1 && livello <= 5) {
+            m.nerrori = 5 - livello; // the errors that give this level
+            record = sessione.chiudiSerie(banco.orologio.t).nuovoRecord;
+        } else {
+            sessione.soloClassifica();
+        }
+        classificaform f(sessione, banco.servizi(), nullptr, record);
+        EXPECT_EQ(m.livello, livello);
         risultato = etichetta(f, "RISULTATO")->text();
         sfondo = etichetta(f, "RISULTATO")->palette().color(QPalette::Window);
         nuovoRecord = etichetta(f, "LbNuovoRecord")->text();
@@ -32,6 +39,7 @@ struct Risultato {
     static constexpr const char* righe[5] = {"ShOttimo", "ShDistinto", "ShBuono", "ShSufficiente",
                                              "ShOccorre"};
     Modulo1 m;
+    Sessione sessione{m};
     Banco banco;
     QString risultato, nuovoRecord, tempo;
     QColor sfondo;

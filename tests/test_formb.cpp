@@ -3,6 +3,7 @@
 #include "results/frm_errori.h"
 #include "services/servizi_qt.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -62,7 +63,7 @@ TEST(FormB, VIADrawsThirtyDifferentSentencesThenReportsTheBankExhausted) {
     EXPECT_EQ(*viste.rbegin(), 29);
     e.banco.lettore.suonati.clear();
     e.f->VIA_Click();
-    EXPECT_EQ(e.l("AVVISO")->text(), "TUTTE LA FRASI SONO COMPLETATE");
+    EXPECT_EQ(e.l("AVVISO")->text(), "TUTTE LE FRASI SONO COMPLETATE");
     EXPECT_EQ(e.banco.lettore.suonati, (std::vector<std::string>{"rumorevia", "conga"}));
     EXPECT_FALSE(e.b("VIA")->isVisible());
     EXPECT_TRUE(viste.count(e.m.nfrase));
@@ -148,6 +149,14 @@ TEST(FormB, FlashShowsItsTextWithThePanelBlocked) {
     EXPECT_EQ(e.banco.pausa.volte, 3);
 }
 
+// Answers right until the word under analysis is finished.
+void finisciParolaInCorso(Esercizio& e) {
+    const int w = e.m.nparola;
+    for (int k = 0; k < 12 && e.m.nparola == w && premiGiusto(e); ++k) {
+    }
+    EXPECT_NE(e.m.nparola, w);
+}
+
 // Walks every sentence of the bank as a pupil who always answers right.
 void passeggiata(int modo) {
     Esercizio e(modo, 7);
@@ -161,7 +170,7 @@ void passeggiata(int modo) {
         EXPECT_TRUE(frasi.insert(s).second);
         std::vector<int> analizzate;
         int passi = 0;
-        while (!e.b("VIA")->isVisible()) {
+        while (!e.b("VIA")->isVisible() && passi < 200) {
             const int w = e.m.nparola;
             if (analizzate.empty() || analizzate.back() != w) {
                 analizzate.push_back(w);
@@ -169,7 +178,7 @@ void passeggiata(int modo) {
             }
             ASSERT_TRUE(premiGiusto(e)) << "sentence " << s << " word " << w;
             ++risposte;
-            ASSERT_LT(++passi, 200);
+            ++passi;
             if (e.m.nparola != w || e.b("VIA")->isVisible()) {
                 // The word is finished: its trail is complete and still on screen.
                 tracce[{s, w}] = traccia(e);
@@ -238,8 +247,7 @@ TEST(FormB, AfterAWordTheRedMovesOnAndTheLastWordCompletes) {
         EXPECT_EQ(traccia(e), (std::vector<std::string>{"Parte variabile", "Articolo"}));
         premiGiusto(e);
         EXPECT_EQ(traccia(e), (std::vector<std::string>{"Parte variabile"}));
-        while (premiGiusto(e)) {
-        }
+        finisciFrase(e);
         // Case A: the last word keeps its red.
         EXPECT_EQ(coloreTesto(e.l("Lbmostra", 12)), rosso);
         EXPECT_EQ(e.banco.lettore.suonati.back(), "premivia");
@@ -249,8 +257,7 @@ TEST(FormB, AfterAWordTheRedMovesOnAndTheLastWordCompletes) {
         Esercizio e(1);
         e.banco.casuale.prossimaFrase(23);
         clicca(e.b("VIA"));
-        while (premiGiusto(e)) {
-        }
+        finisciFrase(e);
         EXPECT_LE(e.m.nparola, 22);
         for (int i = 1; i <= 22; ++i)
             EXPECT_EQ(coloreTesto(e.l("Lbmostra", i)), e.f->palette().color(QPalette::ButtonText));
@@ -292,11 +299,11 @@ TEST(FormB, WrongAnswersAreCountedByCategoryAndLeaveTheQuestionOpen) {
     EXPECT_FALSE(e.m.contaerrori[12].impostato());
 }
 
-TEST(FormB, ComparativeOfMajorityAnsweredAsEquality) {
+TEST(FormB, ComparativeOfMinorityAnsweredAsEquality) {
     Esercizio e(1);
     e.banco.casuale.prossimaFrase(0); // " Questo", "meno ordinato ", "più ricco "
     clicca(e.b("VIA"));
-    for (int k = 0; k < 6; ++k) premiGiusto(e); // the demonstrative, to the end
+    finisciParolaInCorso(e); // the demonstrative
     ASSERT_EQ(e.m.nparola, 4);
     for (int k = 0; k < 4; ++k) premiGiusto(e); // variable, adjective, qualifying, comparative
     ASSERT_TRUE(e.b("Compar", 1)->isVisible());
@@ -305,6 +312,34 @@ TEST(FormB, ComparativeOfMajorityAnsweredAsEquality) {
     clicca(e.b("Compar", 2)); // it is "di minoranza"
     EXPECT_EQ(e.m.contaerrori[3], errori + 1);
     for (int i = 1; i <= 3; ++i) EXPECT_TRUE(e.b("Compar", i)->isVisible());
+}
+
+// The comparative's buttons stand majority, minority, equality from the top:
+// the digit keys follow the screen, not the indices.
+TEST(FormB, DigitKeysFollowTheButtonsOnScreen) {
+    Esercizio e(1);
+    e.banco.casuale.prossimaFrase(0);
+    clicca(e.b("VIA"));
+    finisciParolaInCorso(e);
+    for (int k = 0; k < 4; ++k) premiGiusto(e);
+    ASSERT_TRUE(e.b("Compar", 3)->isVisible());
+    ASSERT_LT(e.b("Compar", 3)->y(), e.b("Compar", 1)->y());
+    QTest::keyClick(e.f.get(), Qt::Key_1); // di maggioranza: wrong for "meno ordinato"
+    EXPECT_EQ(e.m.risposta, 3);
+    EXPECT_EQ(e.m.nerrori, 1);
+    QTest::keyClick(e.f.get(), Qt::Key_2); // di minoranza
+    EXPECT_EQ(e.m.risposta, 1);
+    EXPECT_EQ(e.m.nerrori, 1);
+    EXPECT_EQ(traccia(e).back(), "di minoranza");
+    ASSERT_TRUE(e.b("Masfem", 1)->isVisible()); // gender comes next, then number
+    QTest::keyClick(e.f.get(), Qt::Key_1);
+    ASSERT_TRUE(e.b("Singplu", 1)->isVisible());
+    QTest::keyClick(e.f.get(), Qt::Key_1);
+    ASSERT_EQ(e.m.nparola, 9); // "più ricco "
+    for (int k = 0; k < 4; ++k) premiGiusto(e);
+    QTest::keyClick(e.f.get(), Qt::Key_1); // di maggioranza
+    EXPECT_EQ(e.m.nerrori, 1);
+    EXPECT_EQ(traccia(e).back(), "di maggioranza");
 }
 
 TEST(FormB, CountersAndTheTwentiethAnswer) {
@@ -330,8 +365,9 @@ TEST(FormB, CountersAndTheTwentiethAnswer) {
         mostrato = e.l("Lrisposte")->text();
         d.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     };
-    while (e.m.nrisposte < 19)
+    for (int k = 0; k < 100 && e.m.nrisposte < 19; ++k)
         if (!premiGiusto(e)) clicca(e.b("VIA"));
+    ASSERT_EQ(e.m.nrisposte, 19);
     EXPECT_EQ(e.banco.modale.volte, 0);
     // A wrong press on whatever is open.
     if (e.b("Com10")->isVisible()) {
@@ -360,7 +396,7 @@ TEST(FormB, WithoutPROSEGUIEveryFurtherAnswerGradesAgain) {
     Esercizio e(0);
     e.banco.modale.risposta = [](QDialog& d) { d.reject(); };
     clicca(e.b("VIA"));
-    while (e.m.nrisposte < 22)
+    for (int k = 0; k < 100 && e.m.nrisposte < 22; ++k)
         if (!premiGiusto(e)) clicca(e.b("VIA"));
     EXPECT_EQ(e.banco.modale.volte, 3);
 }
@@ -373,9 +409,40 @@ TEST(FormB, FINEAndTheWindowFrameEndTheProgram) {
         EXPECT_EQ(e.banco.lettore.suonati.back(), "congafine");
     }
     {
+        // The frame's close is refused, so that the program does not end at
+        // once as the last window closes, but waits for the jingle as FINE does.
         Esercizio e;
-        e.f->close();
+        QCloseEvent chiusura;
+        QApplication::sendEvent(e.f.get(), &chiusura);
+        EXPECT_FALSE(chiusura.isAccepted());
         EXPECT_EQ(e.terminato, 1);
+        EXPECT_EQ(e.banco.lettore.suonati.back(), "congafine");
+        clicca(e.b("FINE"));
+        EXPECT_EQ(e.terminato, 1);
+    }
+}
+
+// A close during the one-second pause ends the program; nothing of the
+// interrupted answer happens after the jingle.
+TEST(FormB, ACloseDuringThePauseStopsTheAnswer) {
+    for (bool giusta : {true, false}) {
+        Esercizio e(0);
+        e.banco.casuale.prossimaFrase(21);
+        clicca(e.b("VIA"));
+        e.m.nrisposte = 19; // this answer would close the series
+        e.banco.pausa.durante = [&] { e.f->close(); };
+        clicca(e.b(giusta ? "Com10" : "Com11"));
+        EXPECT_EQ(e.terminato, 1);
+        EXPECT_EQ(e.banco.lettore.suonati.back(), "congafine");
+        EXPECT_EQ(e.banco.modale.volte, 0);
+        EXPECT_TRUE(traccia(e).empty());
+        EXPECT_EQ(e.l("Lrisposte")->text(), "_");
+        for (int i = 1; i <= 9; ++i) EXPECT_FALSE(e.b("Com", i)->isVisible());
+        // Nor does any later press.
+        const auto suoni = e.banco.lettore.suonati.size();
+        e.f->Com10_Click();
+        e.f->com_Click(1);
+        EXPECT_EQ(e.banco.lettore.suonati.size(), suoni);
     }
 }
 
@@ -416,10 +483,22 @@ TEST(FormB, ErrorLogOpensBesideAndFollowsOnlyOnRequest) {
     EXPECT_EQ(etichetta(*log, elemento("RR", 11))->text(), "");
 }
 
-TEST(FormB, MissingSoundsChangeNothing) {
+// The real player module, loaded from beside the test program: every sound of
+// the table has its generated file; with no files it stays silent and the
+// window behaves the same.
+TEST(LettoreQt, TheRealModulePlaysEverySoundAndMissingFilesChangeNothing) {
+    const QString suoni = QCoreApplication::applicationDirPath() + QStringLiteral("/suoni");
+    LettoreQt lettore({suoni});
+    lettore.carica();
+    for (Suono s : tuttiISuoni) {
+        lettore.riproduci(s);
+        EXPECT_TRUE(lettore.disponibile(s)) << nome(s);
+    }
+
     Modulo1 m;
     Banco banco;
     LettoreQt muto({QStringLiteral("/nonexistent/suoni")});
+    muto.carica();
     Audio audio(muto, banco.casuale);
     FormB f(m, {banco.orologio, banco.casuale, banco.pausa, audio, banco.modale});
     f.termina = [] {};
@@ -428,6 +507,7 @@ TEST(FormB, MissingSoundsChangeNothing) {
     f.Com11_Click();
     f.FINE_Click();
     EXPECT_EQ(m.nrisposte, 2);
+    for (Suono s : tuttiISuoni) EXPECT_FALSE(muto.disponibile(s)) << nome(s);
 }
 
 TEST(PausaQt, DropsClicksAndKeysOnly) {

@@ -63,6 +63,21 @@ TEST(Ridimschermo, ScalesFromTheRecordedDesignWithoutDrift) {
     EXPECT_DOUBLE_EQ(f.b->font().pointSizeF(), 9);
 }
 
+// A label that sizes itself to its text (a word of the sentence) is widened to
+// its text when the font grows faster than the width; other controls are not.
+TEST(Ridimschermo, SelfSizingLabelsAreNeverCutShort) {
+    Finestra f;
+    f.b->setText(QStringLiteral("dovranno essere rinnovati."));
+    f.b->setProperty("autosize", true);
+    f.r.adattaschermo();
+    f.ridimensiona(400, 900); // the font triples, the width stays
+    EXPECT_GE(f.b->width(), f.b->sizeHint().width());
+    EXPECT_GT(f.b->width(), 50);
+    f.a->setText(QStringLiteral("dovranno essere rinnovati."));
+    f.ridimensiona(400, 901);
+    EXPECT_EQ(f.a->width(), 100);
+}
+
 TEST(Ridimschermo, AMinimizedWindowIsLeftAlone) {
     Finestra f;
     f.r.adattaschermo();

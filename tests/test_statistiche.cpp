@@ -74,7 +74,7 @@ TEST(Valore, UnsetReadsAsZeroAndEmpty) {
 }
 
 struct Registro : Lettore {
-    void riproduci(std::string_view n) override { nomi.emplace_back(n); }
+    void riproduci(Suono s) override { nomi.emplace_back(nome(s)); }
     std::vector<std::string> nomi;
 };
 struct Sequenza : Casuale {
@@ -90,11 +90,11 @@ TEST(Audio, CheersAreChosenAtRandomAfterAReseed) {
     Sequenza c;
     c.valori = {0.0, 0.2, 0.4, 0.6, 0.8, 0.999999, 0.19999};
     Audio a(r, c);
-    for (int i = 0; i < 7; ++i) a.suonaesatto("esatto");
+    for (int i = 0; i < 7; ++i) a.suonaesatto();
     EXPECT_EQ(r.nomi, (std::vector<std::string>{"esatto", "esatto2", "esatto3", "esatto4",
                                                 "esatto5", "esatto5", "esatto"}));
     EXPECT_EQ(c.rimescolate, 7);
-    a.suona("premivia");
+    a.suona(Suono::premivia);
     EXPECT_EQ(r.nomi.back(), "premivia");
 }
 

@@ -1,11 +1,13 @@
 // Writes the program's ten sound effects as 16-bit PCM WAV files into the
 // folder given on the command line.
+#include "base/suoni.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -167,15 +169,17 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path cartella = argv[1];
     std::filesystem::create_directories(cartella);
-    const std::pair<const char*, std::function<Onda()>> suoni[] = {
-        {"esatto", esatto},       {"esatto2", esatto2},     {"esatto3", esatto3},
-        {"esatto4", esatto4},     {"esatto5", esatto5},     {"sbagliato1", sbagliato1},
-        {"premivia", premivia},   {"rumorevia", rumorevia}, {"conga", conga},
-        {"congafine", congafine},
+    // One maker per sound, in the order of the shared table.
+    Onda (*const fai[])() = {
+#define SUONO(n) n,
+#include "base/suoni.def"
+#undef SUONO
     };
-    for (const auto& [nome, fai] : suoni) {
-        if (!scrivi(cartella / (std::string(nome) + ".wav"), fai())) {
-            std::fprintf(stderr, "gensuoni: cannot write %s\n", nome);
+    static_assert(std::size(fai) == tuttiISuoni.size());
+    for (Suono s : tuttiISuoni) {
+        const std::string file(nome(s));
+        if (!scrivi(cartella / (file + ".wav"), fai[static_cast<std::size_t>(s)]())) {
+            std::fprintf(stderr, "gensuoni: cannot write %s\n", file.c_str());
             return 1;
         }
     }

@@ -69,6 +69,11 @@ QStringList cartelleFrasi() {
     return cartelle;
 }
 
+QString fileNuoveFrasi() {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QDir(base).filePath(QStringLiteral("aggettivi/frasi/nuove-frasi.txt"));
+}
+
 QStringList fileFrasiPredefiniti() {
     QStringList file;
     QSet<QString> nomi;

@@ -20,6 +20,10 @@ struct RapportoFrasi {
 // The aggettivi/frasi folders: the user's data location, then the system ones.
 QStringList cartelleFrasi();
 
+// Where the writing window adds new sentences by default: a file in the
+// user's own folder, so that the drill finds them at its next start.
+QString fileNuoveFrasi();
+
 // Every *.txt in those folders, folder by folder, each in file-name order. A
 // name already found in an earlier folder is skipped: the user's copy wins.
 QStringList fileFrasiPredefiniti();

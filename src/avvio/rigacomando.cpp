@@ -14,6 +14,7 @@ namespace {
 const QString opzioneFrasi = QStringLiteral("frasi");
 const QString opzioneVerifica = QStringLiteral("verifica");
 const QString opzioneEsporta = QStringLiteral("esporta");
+const QString opzioneScrivi = QStringLiteral("scrivi");
 
 // Options of QGuiApplication and QApplication: the toolkit takes them out
 // once it runs, so they are judged again then.
@@ -64,7 +65,12 @@ Comando leggiComando(const QStringList& argomenti) {
     const QCommandLineOption esporta(
         opzioneEsporta,
         QStringLiteral("Scrive le frasi incorporate nel formato dei file di frasi."));
-    p.addOptions({aiuto, versione, frasi, verifica, esporta});
+    const QCommandLineOption scrivi(
+        opzioneScrivi,
+        QStringLiteral("Apre la finestra per scrivere nuove frasi analizzandole con i pulsanti; "
+                       "le aggiunge al FILE indicato o, senza FILE, a %1.")
+            .arg(QDir::toNativeSeparators(fileNuoveFrasi())));
+    p.addOptions({aiuto, versione, frasi, verifica, esporta, scrivi});
     p.addPositionalArgument(QStringLiteral("FILE"),
                             QStringLiteral("File di frasi, dopo --frasi o --verifica."),
                             QStringLiteral("[FILE...]"));
@@ -99,9 +105,16 @@ Comando leggiComando(const QStringList& argomenti) {
         return c;
     }
     c.file = p.positionalArguments();
-    const int scelte = int(p.isSet(frasi)) + int(p.isSet(verifica)) + int(p.isSet(esporta));
+    const int scelte =
+        int(p.isSet(frasi)) + int(p.isSet(verifica)) + int(p.isSet(esporta)) + int(p.isSet(scrivi));
     if (scelte > 1)
-        return errore(QStringLiteral("--frasi, --verifica e --esporta non si usano insieme."));
+        return errore(
+            QStringLiteral("--frasi, --verifica, --esporta e --scrivi non si usano insieme."));
+    if (p.isSet(scrivi)) {
+        if (c.file.size() > 1) return errore(QStringLiteral("--scrivi vuole al più un file."));
+        c.azione = Comando::Azione::scrivi;
+        return c;
+    }
     if (p.isSet(esporta)) {
         if (!c.file.isEmpty()) return errore(QStringLiteral("--esporta non vuole file."));
         c.azione = Comando::Azione::esporta;
@@ -125,7 +138,8 @@ bool senzaFinestra(const QStringList& argomenti) {
             if (nome == QLatin1String(o)) return true;
     }
     const Comando c = leggiComando(argomenti);
-    if (c.azione != Comando::Azione::errore) return c.azione != Comando::Azione::finestra;
+    if (c.azione != Comando::Azione::errore)
+        return c.azione != Comando::Azione::finestra && c.azione != Comando::Azione::scrivi;
     if (c.sconosciute.isEmpty()) return true;
     for (const QString& n : c.sconosciute)
         if (!delToolkit.contains(n)) return true;
@@ -162,6 +176,7 @@ int eseguiSenzaFinestra(const Comando& c, QTextStream& out, QTextStream& err) {
         err << "aggettivi: " << c.testo << '\n';
         return 2;
     case Comando::Azione::finestra:
+    case Comando::Azione::scrivi:
         break;
     }
     return 0;

@@ -7,9 +7,10 @@ class QTextStream;
 
 // The command line: which sentences to use, or a job done without a window.
 struct Comando {
-    enum class Azione { finestra, aiuto, versione, verifica, esporta, errore };
+    enum class Azione { finestra, scrivi, aiuto, versione, verifica, esporta, errore };
     Azione azione = Azione::finestra;
-    // The files after --frasi (finestra; empty: the default sources) or after --verifica.
+    // The files after --frasi (finestra; empty: the default sources) or after
+    // --verifica; after --scrivi, the file to add to (empty: the user's own).
     QStringList file;
     QString testo;           // aiuto: the help text; errore: what is wrong
     QStringList sconosciute; // options not ours, which the toolkit may take

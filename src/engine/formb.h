@@ -2,6 +2,8 @@
 
 #include "engine/albero.h"
 #include "engine/modulo1.h"
+#include "engine/pannello.h"
+#include "engine/sessione.h"
 #include "services/finestre.h"
 #include "services/ridimschermo.h"
 
@@ -20,11 +22,12 @@ class FRM_ERRORI;
 class Pulsante;
 
 // The exercise window: a sentence, one word in red, and the buttons of the
-// question now open.
+// question now open. The rules of the run are the session's; this window
+// shows what each of its operations returns.
 class FormB : public QWidget {
     Q_OBJECT
 public:
-    FormB(Modulo1& m, Servizi s, QWidget* parent = nullptr);
+    FormB(Modulo1& run, Servizi seams, QWidget* parent = nullptr);
     ~FormB() override;
 
     // How FINE ends the program; tests replace it.
@@ -44,13 +47,13 @@ public:
     void Masfem_Click(int Index) { rispondi(Domanda::genere, Index); }
     void Singplu_Click(int Index) { rispondi(Domanda::numero, Index); }
     void FINE_Click();
-    void Command8_Click();
+    void Command8_Click(); // mostra errori
     void Timer1_Timer();
 
     void azzerapannello();
-    void flash(const QString& messaggio);
-    void aggiornastatistiche();
-    void classifica(int errori);
+    // The one-second feedback. False when the program ended meanwhile: the
+    // handler that called it must stop.
+    bool flash(const QString& messaggio);
 
     const Ridimschermo& scala() const { return ridim; }
     FRM_ERRORI* finestraErrori() const;
@@ -62,47 +65,57 @@ protected:
 
 private:
     void costruisci();
+    void costruisciParole();
+    void costruisciBarra();
     void registra();
+
     void rispondi(Domanda d, int indice);
     void primaDomanda(const PrimaDomanda& p, QPushButton* premuto, QPushButton* altro);
-    void sbagliata(int categoria);
-    void scriviTraccia(std::string_view testo, Rgb colore);
-    void finisciParola(bool completa);
+    // The sound and the one-second message of an answer; false when the
+    // handler must stop.
+    bool segnala(const Sessione::Esito& e, const QString& bravo);
+    // The counters, and the grading when the answer closed a series; false
+    // when the handler must stop.
+    bool aggiornastatistiche(const Sessione::Esito& e);
+    void classifica();
+    void scriviTraccia(const Sessione::Esito& e);
+    void dopoParola(const Sessione::Esito& e);
     void completaFrase();
-    void mostraDomanda(Domanda d, bool visibile);
-    void pannello(bool abilitato);
-    QPushButton* bottone(Domanda d, int indice) const;
-    QLabel* parola(int i) const;
-    std::vector<QPushButton*> bottoniAperti() const;
 
-    Modulo1& m;
-    Servizi s;
+    void apriPrimaDomanda();
+    void mostraDomanda(Domanda d, bool visibile) { risposte.mostra(d, visibile); }
+    void pannello(bool abilitato);
+    QPushButton* bottone(Domanda d, int indice) const { return risposte.bottone(d, indice); }
+    QLabel* parola(int i) const;
+
+    Sessione sessione;
+    const Modulo1& stato;
+    Servizi servizi;
     Ridimschermo ridim;
     bool terminando = false;
 
     QLabel* AVVISO = nullptr;
     QLabel* gratifica = nullptr;
-    QLabel* Label1 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    QFrame* Frame5 = nullptr;
+    QLabel* numeroDomanda = nullptr; // "Label1": shows the sentence number
+    QGroupBox* riquadroRisposte = nullptr;
+    QGroupBox* riquadroErrori = nullptr;
+    QGroupBox* riquadroPercentuale = nullptr;
+    QGroupBox* riquadroTempo = nullptr; // never shown
+    QFrame* barra = nullptr;            // the blue bar at the bottom
     QLabel* Lrisposte = nullptr;
     QLabel* Lerrori = nullptr;
     QLabel* MOSTRATEMPO = nullptr;
     QLabel* Lpercentuale = nullptr;
-    QLabel* Label8 = nullptr;
+    QLabel* segnoPercento = nullptr;
     QLabel* Lbclock = nullptr;
     QPushButton* comaiuto = nullptr;
-    QPushButton* Command8 = nullptr;
+    QPushButton* mostraErrori = nullptr;
     QPushButton* VIA = nullptr;
     QPushButton* FINE = nullptr;
+    PannelloDomande risposte{this};
     QPushButton* Com10 = nullptr;
     QPushButton* Com11 = nullptr;
-    std::array<std::vector<QPushButton*>, numDomande> bottoni; // [question][Index - 1]
-    std::array<QLabel*, 23> Lbmostra{};                        // 1..22
-    std::array<QLabel*, 11> display{};                         // 1..10
+    std::array<QLabel*, 23> Lbmostra{}; // 1..22
     QTimer* Timer1 = nullptr;
-    QPointer<FRM_ERRORI> errori;
+    QPointer<FRM_ERRORI> logErrori;
 };

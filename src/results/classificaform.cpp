@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr const char* arial = "Arial";
+const QString arial = QStringLiteral("Arial");
 
 struct Riga {
     const char* etichetta; // name label
@@ -19,19 +19,19 @@ struct Riga {
     Twips geometria;       // of the name label
     int sopraPunti;
     int livello;
-    Valore Modulo1::*contatore;
 };
 constexpr Riga righe[5] = {
-    {"LbOttimo", "ShOttimo", {2976, 2496, 1308, 348}, 2600, 5, &Modulo1::nottimo},
-    {"LbDistinto", "ShDistinto", {2976, 3024, 1308, 348}, 3100, 4, &Modulo1::ndistinto},
-    {"LbBuono", "ShBuono", {2976, 3504, 1308, 348}, 3600, 3, &Modulo1::nbuono},
-    {"LbSufficiente", "ShSufficiente", {2352, 3984, 1932, 348}, 4100, 2, &Modulo1::nsufficiente},
-    {"LbOccorre", "ShOccorre", {912, 4512, 3372, 348}, 4600, 1, &Modulo1::noccorre},
+    {"LbOttimo", "ShOttimo", {2976, 2496, 1308, 348}, 2600, 5},
+    {"LbDistinto", "ShDistinto", {2976, 3024, 1308, 348}, 3100, 4},
+    {"LbBuono", "ShBuono", {2976, 3504, 1308, 348}, 3600, 3},
+    {"LbSufficiente", "ShSufficiente", {2352, 3984, 1932, 348}, 4100, 2},
+    {"LbOccorre", "ShOccorre", {912, 4512, 3372, 348}, 4600, 1},
 };
 
 } // namespace
 
-classificaform::classificaform(Modulo1& m, Servizi s, QWidget* owner) : QDialog(owner), m(m), s(s) {
+classificaform::classificaform(Sessione& run, Servizi seams, QWidget* owner, bool nuovoRecord)
+    : QDialog(owner), sessione(run), servizi(seams) {
     setObjectName(QStringLiteral("classificaform"));
     setWindowTitle(QStringLiteral("Form1"));
     setFixedSize(pixel(7665), pixel(6690));
@@ -81,50 +81,33 @@ classificaform::classificaform(Modulo1& m, Servizi s, QWidget* owner) : QDialog(
         }
     }
 
-    Command1 = new Pulsante(QStringLiteral("PROSEGUI"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(pixel(Twips{540, 5490, 6156, 876}));
-    Command1->setFont(carattere(arial, 18, true));
-    Command1->setAccessibleName(Command1->text());
+    Command1 = pulsante(this, "Command1", QStringLiteral("PROSEGUI"), {540, 5490, 6156, 876},
+                        carattere(arial, 18, true));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &classificaform::Command1_Click);
 
-    Form_Load();
+    Form_Load(nuovoRecord);
 }
 
-void classificaform::Form_Load() {
-    for (auto& riga : punti)
-        for (Cerchio* c : riga) c->show();
-
-    const int lv = m.livello;
-    if (const Livello* l = livello(lv)) {
+void classificaform::Form_Load(bool nuovoRecord) {
+    const Modulo1& m = sessione.stato();
+    if (const Livello* l = livello(m.livello)) {
         RISULTATO->setText(qs(l->risultato));
         coloreSfondo(RISULTATO, colore(l->colore));
-        for (const Riga& riga : righe) {
-            if (riga.livello != lv) continue;
-            Valore& n = m.*riga.contatore;
-            n = std::min(n.intero() + 1, 10);
-        }
     }
     for (std::size_t r = 0; r < 5; ++r) {
-        const int n = std::clamp((m.*righe[r].contatore).intero(), 0, 10);
-        for (int i = n + 1; i <= 10; ++i) punti[r][static_cast<std::size_t>(i - 1)]->hide();
+        const int n = sessione.serie(righe[r].livello);
+        for (int i = 1; i <= 10; ++i) punti[r][static_cast<std::size_t>(i - 1)]->setVisible(i <= n);
     }
-
     LbNuovoRecord->clear();
-    // A monotonic clock: the series time is never negative, even across midnight.
-    const double tempo = std::max(0.0, s.orologio.secondi() - m.iniziotest.reale());
-    if (lv == 5 && tempo < m.record) {
+    if (nuovoRecord) {
         LbNuovoRecord->setText(QStringLiteral("Nuovo Record!"));
         LbNuovoRecord->adjustSize();
-        m.record = arrotondaRecord(tempo);
     }
     LbTrecord->setText(QString::number(m.record));
 }
 
 void classificaform::Command1_Click() {
-    m.nrisposte = 0;
-    m.nerrori = 0;
-    m.iniziotest = s.orologio.secondi();
+    sessione.nuovaSerie(servizi.orologio.secondi());
     accept();
 }

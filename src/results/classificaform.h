@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/modulo1.h"
+#include "engine/sessione.h"
 #include "services/finestre.h"
 
 #include <QDialog>
@@ -11,19 +11,21 @@ class QPushButton;
 class Cerchio;
 
 // The result window: level of the last series, standings of the run, best time.
-// Built afresh from the run state at every showing.
+// Built afresh from the run state at every showing; it only shows it, but for
+// PROSEGUI, which starts the next series.
 class classificaform : public QDialog {
     Q_OBJECT
 public:
-    classificaform(Modulo1& m, Servizi s, QWidget* owner);
+    // `nuovoRecord`: the series just graded set a new best time.
+    classificaform(Sessione& run, Servizi seams, QWidget* owner, bool nuovoRecord = false);
 
     void Command1_Click(); // PROSEGUI
 
 private:
-    void Form_Load();
+    void Form_Load(bool nuovoRecord);
 
-    Modulo1& m;
-    Servizi s;
+    Sessione& sessione;
+    Servizi servizi;
     QLabel* RISULTATO = nullptr;
     QLabel* LbNuovoRecord = nullptr;
     QLabel* LbTrecord = nullptr;

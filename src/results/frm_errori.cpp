@@ -14,8 +14,9 @@ int sopraRiga(int i) {
 }
 } // namespace
 
-FRM_ERRORI::FRM_ERRORI(Modulo1& m, Servizi s, const std::array<QString, 11>& nomi, QWidget* owner)
-    : QWidget(owner, Qt::Window), m(m), s(s) {
+FRM_ERRORI::FRM_ERRORI(Sessione& run, Servizi seams, const std::array<QString, 11>& nomi,
+                       QWidget* owner)
+    : QWidget(owner, Qt::Window), sessione(run), servizi(seams) {
     setObjectName(QStringLiteral("FRM_ERRORI"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Form2"));
@@ -46,15 +47,11 @@ FRM_ERRORI::FRM_ERRORI(Modulo1& m, Servizi s, const std::array<QString, 11>& nom
     }
 
     const QFont bottoni = carattere("MS Sans Serif", 18, true);
-    auto* Command2 = new Pulsante(QStringLiteral("mostra classifica"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(pixel(Twips{15, 5220, 3225, 1245}));
-    Command2->setFont(bottoni);
+    auto* Command2 = pulsante(this, "Command2", QStringLiteral("mostra classifica"),
+                              {15, 5220, 3225, 1245}, bottoni);
     connect(Command2, &QPushButton::clicked, this, &FRM_ERRORI::Command2_Click);
-    auto* Command1 = new Pulsante(QStringLiteral("CHIUDI FINESTRA"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(pixel(Twips{3810, 5235, 5580, 1230}));
-    Command1->setFont(bottoni);
+    auto* Command1 = pulsante(this, "Command1", QStringLiteral("CHIUDI FINESTRA"),
+                              {3810, 5235, 5580, 1230}, bottoni);
     connect(Command1, &QPushButton::clicked, this, &FRM_ERRORI::Command1_Click);
 
     // Beside the exercise window, not over its answer column.
@@ -63,8 +60,8 @@ FRM_ERRORI::FRM_ERRORI(Modulo1& m, Servizi s, const std::array<QString, 11>& nom
 
 void FRM_ERRORI::aggiorna() {
     for (int i = 1; i <= 16; ++i)
-        RR[static_cast<std::size_t>(i)]->setText(
-            QString::fromStdString(m.contaerrori[static_cast<std::size_t>(i)].testo()));
+        RR[static_cast<std::size_t>(i)]->setText(QString::fromStdString(
+            sessione.stato().contaerrori[static_cast<std::size_t>(i)].testo()));
 }
 
 void FRM_ERRORI::Command1_Click() {
@@ -72,7 +69,7 @@ void FRM_ERRORI::Command1_Click() {
 }
 
 void FRM_ERRORI::Command2_Click() {
-    m.livello = 6;
-    classificaform finestra(m, s, this);
-    s.modale.mostra(finestra);
+    sessione.soloClassifica();
+    classificaform finestra(sessione, servizi, this);
+    servizi.modale.mostra(finestra);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/modulo1.h"
+#include "engine/sessione.h"
 #include "services/finestre.h"
 
 #include <QWidget>
@@ -16,7 +16,7 @@ class FRM_ERRORI : public QWidget {
 public:
     // `nomi`: the captions of the part-of-speech buttons 1..9, then of the
     // variable and invariable buttons.
-    FRM_ERRORI(Modulo1& m, Servizi s, const std::array<QString, 11>& nomi, QWidget* owner);
+    FRM_ERRORI(Sessione& run, Servizi seams, const std::array<QString, 11>& nomi, QWidget* owner);
 
     // Copies the tally into the count labels.
     void aggiorna();
@@ -25,8 +25,8 @@ public:
     void Command2_Click(); // mostra classifica
 
 private:
-    Modulo1& m;
-    Servizi s;
+    Sessione& sessione;
+    Servizi servizi;
     std::array<QLabel*, 17> RR{};       // 0..16
     std::array<QLabel*, 17> Lberrori{}; // 1..16
 };

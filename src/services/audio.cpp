@@ -1,12 +1,10 @@
 #include "services/audio.h"
 
-#include <string>
-
-void Audio::suonaesatto(std::string_view nome) {
-    casuale.rimescola();
-    int k = static_cast<int>(casuale.uniforme() * 5) + 1;
-    if (k < 1 || k > 5) k = 1;
-    std::string file(nome);
-    if (k > 1) file += std::to_string(k);
-    lettore.riproduci(file);
+void Audio::suonaesatto() {
+    static constexpr Suono evviva[] = {Suono::esatto, Suono::esatto2, Suono::esatto3,
+                                       Suono::esatto4, Suono::esatto5};
+    casuale_.rimescola();
+    int k = static_cast<int>(casuale_.uniforme() * 5);
+    if (k < 0 || k > 4) k = 0;
+    lettore_.riproduci(evviva[k]);
 }

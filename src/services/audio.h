@@ -1,19 +1,18 @@
 #pragma once
 
+#include "base/suoni.h"
 #include "services/servizi.h"
 
-#include <string_view>
-
-// The program's sound effects, by name.
+// The program's sound effects.
 class Audio {
 public:
-    Audio(Lettore& lettore, Casuale& casuale) : lettore(lettore), casuale(casuale) {}
+    Audio(Lettore& lettore, Casuale& casuale) : lettore_(lettore), casuale_(casuale) {}
 
-    void suona(std::string_view nome) { lettore.riproduci(nome); }
-    // One of the five cheers (nome, nome2 .. nome5) at random.
-    void suonaesatto(std::string_view nome);
+    void suona(Suono s) { lettore_.riproduci(s); }
+    // One of the five cheers (esatto, esatto2 .. esatto5) at random.
+    void suonaesatto();
 
 private:
-    Lettore& lettore;
-    Casuale& casuale;
+    Lettore& lettore_;
+    Casuale& casuale_;
 };

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <optional>
+#include <span>
 #include <string_view>
 
 #include "base/rgb.h"
@@ -14,6 +16,19 @@ class QWidget;
 struct Twips {
     int left, top, width, height;
 };
+
+// One row of a window's design table: a control's name, place, font and colours.
+struct Figura {
+    const char* nome;
+    Twips g;
+    double punti = 0; // 0: the font of the parent
+    bool grassetto = true;
+    std::optional<Rgb> testo{};
+    std::optional<Rgb> sfondo{};
+};
+
+// The row named `nome`; a name missing from the table is a programming error.
+const Figura& riga(std::span<const Figura> tabella, std::string_view nome);
 
 // Twips to pixels at 96 dpi; Qt's device-pixel ratio takes care of denser screens.
 constexpr int pixel(int twips) {
@@ -34,11 +49,19 @@ void coloreSfondo(QWidget* w, const QColor& c);
 void coloreTesto(QWidget* w, const QColor& c);
 
 class QLabel;
+class Pulsante;
 
 // A label at its design place, named as in the design.
 QLabel* etichetta(QWidget* padre, const char* nome, const QString& testo, Twips g, const QFont& f);
 // The same for a label already made (of a class of its own).
 QLabel* prepara(QLabel* l, const char* nome, Twips g, const QFont& f);
+
+// Names, places, fonts and colours `w` as its row says, in font `famiglia`.
+template <class W> W* applica(W* w, const Figura& f, const QString& famiglia);
+
+// A button at its design place, named as in the design; its caption is also
+// its accessible name.
+Pulsante* pulsante(QWidget* padre, const char* nome, const QString& testo, Twips g, const QFont& f);
 
 inline QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -46,3 +69,9 @@ inline QString qs(std::string_view s) {
 
 // The object name of element i of a control array: "Com(3)".
 QString nomeElemento(const QString& array, int i);
+
+void applicaFigura(QWidget* w, const Figura& f, const QString& famiglia);
+template <class W> W* applica(W* w, const Figura& f, const QString& famiglia) {
+    applicaFigura(w, f, famiglia);
+    return w;
+}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string_view>
+#include "base/suoni.h"
 
 // The seams through which the windows reach time, chance, the one-second
 // pause and the speakers. Production uses Qt; tests use instant fakes.
@@ -26,7 +26,9 @@ struct Pausa {
 
 struct Lettore {
     virtual ~Lettore() = default;
-    // Starts the sound `nome` in the background, cutting the one playing.
+    // Starts the sound in the background, cutting the one playing.
     // A sound that cannot be played is silently skipped.
-    virtual void riproduci(std::string_view nome) = 0;
+    virtual void riproduci(Suono s) = 0;
+    // Whether the sound's file was found and loaded; for checks, not for playing.
+    virtual bool disponibile(Suono) const { return false; }
 };

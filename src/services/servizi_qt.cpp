@@ -64,7 +64,7 @@ void filtra(QtMsgType t, const QMessageLogContext& c, const QString& msg) {
 }
 } // namespace
 
-LettoreQt::LettoreQt(QStringList cartelle) : cartelle(std::move(cartelle)) {
+LettoreQt::LettoreQt(QStringList dove) : cartelle(std::move(dove)) {
     static const bool installato = [] {
         precedente = qInstallMessageHandler(filtra);
         return true;
@@ -102,8 +102,8 @@ void LettoreQt::carica() {
             break;
         }
     }
-    if (reale && !inAttesa.isEmpty()) reale->riproduci(inAttesa.toStdString());
-    inAttesa.clear();
+    if (reale && inAttesa) reale->riproduci(*inAttesa);
+    inAttesa.reset();
 }
 
 QStringList LettoreQt::cartellePredefinite() {
@@ -112,11 +112,11 @@ QStringList LettoreQt::cartellePredefinite() {
             QDir(programma).filePath(QStringLiteral("../share/aggettivi/suoni"))};
 }
 
-void LettoreQt::riproduci(std::string_view nome) {
+void LettoreQt::riproduci(Suono s) {
     if (reale)
-        reale->riproduci(nome);
+        reale->riproduci(s);
     else if (!caricato)
-        inAttesa = QString::fromUtf8(nome.data(), static_cast<qsizetype>(nome.size()));
+        inAttesa = s;
 }
 
 void ModaleQt::mostra(QDialog& d) {

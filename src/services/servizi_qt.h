@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <random>
 
 class OrologioQt final : public Orologio {
@@ -39,21 +40,22 @@ public:
 class LettoreQt final : public QObject, public Lettore {
 public:
     // Sounds are looked up in each of `cartelle` in turn.
-    explicit LettoreQt(QStringList cartelle);
+    explicit LettoreQt(QStringList dove);
     ~LettoreQt() override;
-    void riproduci(std::string_view nome) override;
+    void riproduci(Suono s) override;
+    bool disponibile(Suono s) const override { return reale && reale->disponibile(s); }
 
     static QStringList cartellePredefinite();
+    // Loads the player module now rather than after the first paint.
+    void carica();
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    void carica();
-
     QStringList cartelle;
     std::unique_ptr<Lettore> reale;
-    QString inAttesa;
+    std::optional<Suono> inAttesa;
     bool caricato = false;
 };
 

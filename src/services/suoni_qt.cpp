@@ -16,7 +16,7 @@ namespace {
 
 class LettoreEffetti final : public Lettore {
 public:
-    explicit LettoreEffetti(QStringList cartelle) : cartelle(std::move(cartelle)) {}
+    explicit LettoreEffetti(QStringList dove) : cartelle(std::move(dove)) {}
     ~LettoreEffetti() override {
         // Qt Multimedia can deadlock at exit if a sample is still being loaded
         // (its global sample cache waits for a loader that waits for it): let
@@ -33,20 +33,24 @@ public:
         qDeleteAll(effetti);
     }
 
-    void riproduci(std::string_view nome) override {
-        QSoundEffect* e =
-            effetto(QString::fromUtf8(nome.data(), static_cast<qsizetype>(nome.size())));
+    void riproduci(Suono s) override {
+        QSoundEffect* e = effetto(s);
         // One sound at a time: a new one cuts the one playing.
         if (inCorso && inCorso != e) inCorso->stop();
         inCorso = e;
         if (e) e->play();
     }
+    bool disponibile(Suono s) const override {
+        return effetti.value(static_cast<int>(s), nullptr) != nullptr;
+    }
 
 private:
-    QSoundEffect* effetto(const QString& nome) {
-        auto it = effetti.constFind(nome);
+    QSoundEffect* effetto(Suono s) {
+        const auto chiave = static_cast<int>(s);
+        auto it = effetti.constFind(chiave);
         if (it != effetti.constEnd()) return *it;
         QSoundEffect* e = nullptr;
+        const QString nome = QString::fromLatin1(::nome(s).data(), ::nome(s).size());
         for (const QString& c : cartelle) {
             const QFileInfo f(QDir(c).filePath(nome + QStringLiteral(".wav")));
             if (f.isFile() && f.isReadable()) {
@@ -55,12 +59,12 @@ private:
                 break;
             }
         }
-        effetti.insert(nome, e); // nullptr too: a missing file is looked for once
+        effetti.insert(chiave, e); // nullptr too: a missing file is looked for once
         return e;
     }
 
     QStringList cartelle;
-    QHash<QString, QSoundEffect*> effetti;
+    QHash<int, QSoundEffect*> effetti;
     QSoundEffect* inCorso = nullptr;
 };
 

@@ -21,8 +21,8 @@ QLabel* titolo(QWidget* padre, const char* nome, const QString& testo, Twips g, 
 }
 } // namespace
 
-Iniziale::Iniziale(Modulo1& m, Servizi s, std::function<void()> apriEsercizio, QWidget* parent)
-    : QWidget(parent), m(m), s(s), apriEsercizio(std::move(apriEsercizio)) {
+Iniziale::Iniziale(Modulo1& run, Servizi seams, std::function<void()> quandoScelto, QWidget* parent)
+    : QWidget(parent), sessione(run), servizi(seams), apriEsercizio(std::move(quandoScelto)) {
     setObjectName(QStringLiteral("Iniziale"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Form1"));
@@ -50,13 +50,9 @@ Iniziale::Iniziale(Modulo1& m, Servizi s, std::function<void()> apriEsercizio, Q
         titolo(this, "Label3", QStringLiteral("versione " AGGETTIVI_VERSIONE ", dicembre 2026"),
                {3000, 7200, 6000, 330}, 14);
 
-    const QFont bottoni = carattere("MS Sans Serif", 24, true);
+    const QFont bottoni = carattere(QStringLiteral("MS Sans Serif"), 24, true);
     auto bottone = [&](const char* nome, const QString& testo, Twips g, QColor c) {
-        auto* b = new Pulsante(testo, this);
-        b->setObjectName(QString::fromLatin1(nome));
-        b->setGeometry(pixel(g));
-        b->setFont(bottoni);
-        b->setAccessibleName(testo);
+        auto* b = pulsante(this, nome, testo, g, bottoni);
         coloreSfondo(b, c);
         return b;
     };
@@ -78,17 +74,17 @@ Iniziale::Iniziale(Modulo1& m, Servizi s, std::function<void()> apriEsercizio, Q
     QWidget* registro[] = {Label1, Label2, Label5, Label4, Label6, Label3, Command1, Command2};
     for (int i = 0; i < 8; ++i) ridim.registra(i + 1, registro[i]);
     ridim.adattaschermo();
-    s.audio.suona("conga");
+    servizi.audio.suona(Suono::conga);
     Timer1->start(10000);
 }
 
 void Iniziale::Command1_Click() {
-    m.modo = 0;
+    sessione.scegliModo(0);
     apri();
 }
 
 void Iniziale::Command2_Click() {
-    m.modo = 1;
+    sessione.scegliModo(1);
     apri();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/modulo1.h"
+#include "engine/sessione.h"
 #include "services/finestre.h"
 #include "services/ridimschermo.h"
 
@@ -15,7 +15,8 @@ class Iniziale : public QWidget {
     Q_OBJECT
 public:
     // `apriEsercizio` shows the exercise window; it is called at most once.
-    Iniziale(Modulo1& m, Servizi s, std::function<void()> apriEsercizio, QWidget* parent = nullptr);
+    Iniziale(Modulo1& run, Servizi seams, std::function<void()> quandoScelto,
+             QWidget* parent = nullptr);
 
     void Command1_Click(); // analisi completa
     void Command2_Click(); // solo aggettivi
@@ -31,8 +32,8 @@ protected:
 private:
     void apri();
 
-    Modulo1& m;
-    Servizi s;
+    Sessione sessione;
+    Servizi servizi;
     std::function<void()> apriEsercizio;
     Ridimschermo ridim;
     QTimer* Timer1 = nullptr;
