@@ -32,13 +32,22 @@ bench: deps
 	cmake --build build-bench -j $(JOBS)
 	scripts/bench build-bench/bin
 
-# A Debian package of the program, its sounds, menu entry and icon; the
-# dependencies are computed from the binary.
+# A Debian package of the program, its sounds, menu entry, icon, metainfo and
+# manual pages; the dependencies are computed from the binary. The prefix /usr
+# puts the sound module in the private lib/<arch>/aggettivi. The package must
+# pass lintian, desktop-file-validate and appstreamcli without a complaint.
+# Compiled with Debian's hardening flags (less -g: the package is stripped).
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 package: deps
-	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DAGGETTIVI_CHECKS=OFF -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CPPFLAGS) $$($(DEB_FLAGS) CXXFLAGS | sed 's/^-g //')" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" \
+	  -DCMAKE_MODULE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" \
+	  -DAGGETTIVI_CHECKS=OFF -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
 	cmake --build build-package -j $(JOBS)
+	rm -f build-package/*.deb
 	cd build-package && cpack
-	@ls build-package/*.deb
+	scripts/check-package build-package/*.deb
 
 clean:
 	rm -rf build build-asan build-bench build-package

@@ -4,6 +4,7 @@
 
 #include "results/frm_errori.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <gtest/gtest.h>
 
@@ -36,6 +37,9 @@ void pupilloCasuale(int modo, std::uint64_t seme) {
     const int n = pressioni();
     std::string ultimo;
     for (int p = 0; p < n; ++p) {
+        // Without an event loop, deferred deletions and repaints would pile up
+        // and slow every later press: let them through now and then.
+        if (p % 64 == 0) QCoreApplication::processEvents();
         std::vector<QPushButton*> premibili;
         for (QPushButton* b : e.f->findChildren<QPushButton*>())
             if (b->isVisible() && b->isEnabled() && b->objectName() != QLatin1String("FINE"))

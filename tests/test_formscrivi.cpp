@@ -1,4 +1,4 @@
-#include "fakes.h"
+#include "pupil.h"
 
 #include "bank/formato.h"
 #include "bank/incorporate.h"
@@ -58,22 +58,13 @@ QString aperta(Scrittura& s) {
     return {};
 }
 
-int colonna(const QString& array) {
-    static const std::pair<const char*, int> colonne[] = {
-        {"Com", 1}, {"art", 2},     {"pcf", 3},      {"det", 4},    {"Compar", 5},
-        {"sup", 6}, {"persona", 7}, {"numerale", 8}, {"Masfem", 9}, {"Singplu", 10}};
-    for (const auto& [n, c] : colonne)
-        if (array == QLatin1String(n)) return c;
-    return 0;
-}
-
 // Classifies the red group from its key, by clicks only.
 void classifica(Scrittura& s, const Chiave& k) {
     QTest::mouseClick(s.b(k[0] < 6 ? "Com10" : "Com11"), Qt::LeftButton);
     for (int passi = 0; passi < 12; ++passi) {
         const QString a = aperta(s);
         if (a.isEmpty()) return; // the group is done
-        const int risposta = k[static_cast<std::size_t>(colonna(a) - 1)];
+        const int risposta = k[static_cast<std::size_t>(colonnaDellaDomanda(a) - 1)];
         if (risposta == 0 && s.b("salta")->isVisible()) {
             QTest::mouseClick(s.b("salta"), Qt::LeftButton);
             return;

@@ -9,8 +9,11 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QRegularExpression>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 
 void CasualeQt::rimescola() {
     gen.seed(
@@ -94,13 +97,35 @@ void LettoreQt::carica() {
                               programma.filePath(QStringLiteral(
                                   "../" AGGETTIVI_LIBDIR "/aggettivi/libaggettivi_suoni.so"))};
     using Crea = Lettore* (*)(const QStringList*);
+    QString usato;
     for (const QString& m : moduli) {
         QLibrary modulo(m);
         if (!QFileInfo::exists(m) || !modulo.load()) continue;
         if (auto crea = reinterpret_cast<Crea>(modulo.resolve("aggettivi_crea_lettore"))) {
             reale.reset(crea(&cartelle));
+            usato = QFileInfo(m).canonicalFilePath();
             break;
         }
+    }
+    // To check an installation: AGGETTIVI_DIAGNOSI_SUONI="esatto conga ..." prints
+    // the module in use and, through it, the file of each sound named; then quits.
+    if (qEnvironmentVariableIsSet("AGGETTIVI_DIAGNOSI_SUONI")) {
+        std::printf("modulo %s\n", reale ? qPrintable(usato) : "mancante");
+        const QStringList nomi =
+            qEnvironmentVariable("AGGETTIVI_DIAGNOSI_SUONI")
+                .split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
+        for (const QString& n : nomi) {
+            const auto s = std::find_if(tuttiISuoni.begin(), tuttiISuoni.end(), [&](Suono x) {
+                return n == QLatin1String(nome(x).data(), static_cast<qsizetype>(nome(x).size()));
+            });
+            if (s == tuttiISuoni.end())
+                std::printf("suono %s sconosciuto\n", qPrintable(n));
+            else if (reale)
+                reale->riproduci(*s);
+        }
+        std::fflush(stdout);
+        QCoreApplication::exit(reale ? 0 : 1);
+        return;
     }
     if (reale && inAttesa) reale->riproduci(*inAttesa);
     inAttesa.reset();

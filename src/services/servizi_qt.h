@@ -39,7 +39,7 @@ public:
 // start-up path. A sound asked for before then plays as soon as the module is in.
 class LettoreQt final : public QObject, public Lettore {
 public:
-    // Sounds are looked up in each of `cartelle` in turn.
+    // Sounds are looked up in each folder of `dove` in turn.
     explicit LettoreQt(QStringList dove);
     ~LettoreQt() override;
     void riproduci(Suono s) override;

@@ -11,12 +11,15 @@
 #include <QSoundEffect>
 #include <QStringList>
 #include <QUrl>
+#include <cstdio>
 
 namespace {
 
 class LettoreEffetti final : public Lettore {
 public:
-    explicit LettoreEffetti(QStringList dove) : cartelle(std::move(dove)) {}
+    explicit LettoreEffetti(QStringList dove)
+        : cartelle(std::move(dove)), elenca(qEnvironmentVariableIsSet("AGGETTIVI_DIAGNOSI_SUONI")) {
+    }
     ~LettoreEffetti() override {
         // Qt Multimedia can deadlock at exit if a sample is still being loaded
         // (its global sample cache waits for a loader that waits for it): let
@@ -60,12 +63,16 @@ private:
             }
         }
         effetti.insert(chiave, e); // nullptr too: a missing file is looked for once
+        if (elenca)
+            std::printf("suono %s %s\n", qPrintable(nome),
+                        e ? qPrintable(e->source().toLocalFile()) : "mancante");
         return e;
     }
 
     QStringList cartelle;
     QHash<int, QSoundEffect*> effetti;
     QSoundEffect* inCorso = nullptr;
+    const bool elenca; // print each sound's file, to check an installation
 };
 
 } // namespace
