@@ -49,9 +49,6 @@ void pupilloCasuale(int modo, std::uint64_t seme) {
         ultimo = b->objectName().toStdString();
         e.banco.lettore.suonati.clear();
         b->click();
-        // No event loop runs here: without this the posted events pile up and
-        // every press costs more than the one before.
-        if (p % 64 == 0) QCoreApplication::sendPostedEvents();
         // Every wrong answer, and only a wrong answer, buzzes.
         for (const std::string& s : e.banco.lettore.suonati) erroriTotali += s == "sbagliato1";
 
