@@ -96,6 +96,27 @@ TEST(CaricaFrasi, UpToTheCapacityAndWhatIsLeftOutIsReported) {
         << tante.problemi.last().toStdString();
 }
 
+TEST(CaricaFrasi, ASentenceMetTwiceLoadsOnce) {
+    Cartelle c;
+    // A copy of the built-in sentences, one of them edited, and a sentence saved twice.
+    QByteArray copia = QByteArray::fromStdString(std::string(testoFrasiIncorporate()));
+    copia.replace("frase: Ho due cugini", "frase: Ho due cugini\n# corretta");
+    copia.replace("\"cugini   \" | Nome", "cugini | Nome");
+    scrivi(c.frasi("utente", "copia.txt"), copia + frasi(1) + frasi(1));
+    auto banca = std::make_unique<Frasi>();
+    const RapportoFrasi r = caricaFrasi(*banca, {});
+    EXPECT_EQ(banca->numeroFrasi(), 32);
+    EXPECT_EQ(banca->testo(30, 3), "cugini ");
+    EXPECT_EQ(banca->testo(31, 1), "p0 ");
+    EXPECT_EQ(r.scartate, 30);
+    ASSERT_EQ(r.problemi.size(), 30);
+    EXPECT_TRUE(r.problemi[0].endsWith(
+        QStringLiteral(":10: frase non caricata: è uguale a una frase già caricata")))
+        << r.problemi[0].toStdString();
+    EXPECT_EQ(banca->frase(30).parole.size(), 16u);
+    EXPECT_EQ(banca->frase(5).parole.back().testo, "    "); // a filler is part of it
+}
+
 TEST(CaricaFrasi, NamedFilesOnlyOrTheBuiltInOnesWhenNoneLoads) {
     Cartelle c;
     scrivi(c.frasi("utente", "a.txt"), frasi(3, QStringLiteral("a")));
@@ -127,7 +148,7 @@ TEST(CaricaFrasi, BadFilesOfEveryKindAreNamedAndTheGoodOnesStillLoad) {
     scrivi(percorso("binario.txt"), spazzatura);
     scrivi(percorso("grande.txt"), QByteArray(maxByteFile + 1, 'a'));
     scrivi(percorso("latino.txt"), "frase\nperch\xE9 | Congiunzione\n" + aggettivo);
-    scrivi(percorso("segreta.txt"), frasi(1));
+    scrivi(percorso("segreta.txt"), frasi(1, QStringLiteral("s")));
     QFile::setPermissions(percorso("segreta.txt"), QFileDevice::WriteOwner);
     QDir().mkdir(percorso("cartella.txt"));
 

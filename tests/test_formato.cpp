@@ -114,6 +114,8 @@ TEST(Formato, ForgivingWhereItCostsNothing) {
              "\tAggettivo, Qualificativo, Comparativo, di minoranza, Femminile, Singolare\t",
          })
         EXPECT_EQ(leggiClassificazione(scritto).chiave, comparativo) << scritto;
+    // Thirty characters are thirty letters, accented ones too.
+    EXPECT_EQ(leggiTesto("più precipitevolissimevolmente").errore, "");
     // Caption or trail text, with or without the locution part.
     for (const char* scritto :
          {"Avverbio", "avverbio e locuzione avv.", "Avverbio  e locuzione avv.",
@@ -201,8 +203,11 @@ TEST(Formato, EveryMistakeNamesItsLineAndLeavesOnlyItsSentenceOut) {
         {"\"cane | Nome\n", 3, "manca la virgoletta"},
         {"\"cane\" x | Nome\n", 3, "dopo la virgoletta"},
         {"\"   \" | Nome\n", 3, "solo di spazi"},
-        {"precipitevolissimevolmente precipitevolissimevolmente | Avverbio\n", 3,
-         "troppo lungo per la finestra (54 caratteri"},
+        {"tanto precipitevolissimevolmente | Avverbio\n", 3,
+         "il testo «tanto precipitevolissimevolmente» è troppo lungo per la finestra (32 "
+         "caratteri; al massimo 30)"},
+        {"\"cane" + std::string(41, ' ') + "\" | Nome\n", 3,
+         "il testo ha troppi spazi (45 caratteri in tutto"},
         {"ca\x01ne | Nome\n", 3, "carattere di controllo"},
         {"ca\xE2\x80\x8Bne | Nome\n", 3, "carattere di controllo o invisibile"},
         {"perch\xE9 | Congiunzione\n", 3, "non è testo UTF-8"},

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QStandardPaths>
+#include <set>
 
 namespace {
 
@@ -97,6 +98,11 @@ QStringList fileFrasiPredefiniti() {
 RapportoFrasi caricaFile(Frasi& banca, const QStringList& file) {
     RapportoFrasi r;
     QSet<QString> letti;
+    // A sentence met twice (a copy of the built-in file, one saved twice) would
+    // take room and come up twice in a lesson.
+    std::set<std::string> giaCaricate;
+    auto impronta = [](const Frase& f) { return scriviFrasi(std::span(&f, 1)); };
+    for (int s = 0; s < banca.numeroFrasi(); ++s) giaCaricate.insert(impronta(banca.frase(s)));
     for (const QString& nome : file) {
         const QString mostrato = QDir::toNativeSeparators(nome);
         const std::string nomeFile = mostrato.toStdString();
@@ -123,12 +129,16 @@ RapportoFrasi caricaFile(Frasi& banca, const QStringList& file) {
         }
         int taciuti = l.altriProblemi;
         for (const Frase& f : l.frasi) {
-            if (banca.aggiungi(f)) continue;
+            const bool doppia = !giaCaricate.insert(impronta(f)).second;
+            if (!doppia && banca.aggiungi(f)) continue;
             ++r.scartate;
             if (mostrati < maxProblemi) {
                 r.problemi << qs(formatta(
-                    nomeFile, {f.riga, "frase non caricata: non c'è più posto (al massimo " +
-                                           std::to_string(Frasi::maxFrasi) + " frasi in tutto)"}));
+                    nomeFile,
+                    {f.riga, doppia ? std::string("frase non caricata: è uguale a una frase già "
+                                                  "caricata")
+                                    : "frase non caricata: non c'è più posto (al massimo " +
+                                          std::to_string(Frasi::maxFrasi) + " frasi in tutto)"}));
                 ++mostrati;
             } else {
                 ++taciuti;

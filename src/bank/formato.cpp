@@ -249,10 +249,16 @@ std::string erroreTesto(std::string_view testo) {
     if (!perCarattere(testo, [&](char32_t c) { vietato = vietato || controllo(c); }))
         return "il testo non è UTF-8: salva il file con la codifica UTF-8";
     if (vietato) return "il testo contiene un carattere di controllo o invisibile";
-    if (const int n = caratteri(testo); n > maxLunghezzaTesto)
+    std::string_view visibile = testo;
+    while (!visibile.empty() && visibile.back() == ' ') visibile.remove_suffix(1);
+    if (const int n = caratteri(visibile); n > maxLunghezzaTesto)
         return "il testo " + tra(pulito(testo)) + " è troppo lungo per la finestra (" +
-               std::to_string(n) + " caratteri, spazi compresi; al massimo " +
-               std::to_string(maxLunghezzaTesto) + ")";
+               std::to_string(n) + " caratteri; al massimo " + std::to_string(maxLunghezzaTesto) +
+               ")";
+    if (const int n = caratteri(testo); n > maxCaratteriCella)
+        return "il testo ha troppi spazi (" + std::to_string(n) +
+               " caratteri in tutto, spazi compresi; al massimo " +
+               std::to_string(maxCaratteriCella) + ")";
     return {};
 }
 

@@ -28,7 +28,10 @@
 //
 // A sentence loads whole or not at all; every problem names its line.
 
-inline constexpr int maxLunghezzaTesto = 40; // characters of a word's text, spaces included
+// A word's text: what shows fits the sentence column beside the buttons (the
+// longest built-in word has 26), and the spaces after it stay few.
+inline constexpr int maxLunghezzaTesto = 30; // characters, the spaces at the end left out
+inline constexpr int maxCaratteriCella = 40; // characters, spaces included
 inline constexpr int maxProblemi = 100;      // problems kept per file; the rest are counted
 inline constexpr std::string_view parolaRiempitivo = "riempitivo";
 

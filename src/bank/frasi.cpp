@@ -35,6 +35,13 @@ bool Frasi::aggiungi(const Frase& f) {
     return true;
 }
 
+Frase Frasi::frase(int s) const {
+    Frase f;
+    for (int w = 1; w < maxParole; ++w) f.parole.push_back(cella(s, w));
+    while (!f.parole.empty() && f.parole.back() == Parola{}) f.parole.pop_back();
+    return f;
+}
+
 const Parola& Frasi::cella(int s, int w) const {
     VERIFICA(s >= 0 && s < maxFrasi);
     VERIFICA(w >= 0 && w < maxParole);

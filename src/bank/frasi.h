@@ -21,6 +21,8 @@ public:
     // Stores `f` after the sentences already held. False, and nothing stored,
     // when the bank is full or `f` has no room in a row.
     bool aggiungi(const Frase& f);
+    // Sentence `s` as stored: its cells up to the last one not empty.
+    Frase frase(int s) const;
 
     std::string testo(int s, int w) const;
     // Key column `colonna` (1..10) of cell (s, w).
