@@ -1,8 +1,10 @@
 #include "services/etichetta.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 bool entra(const QFont& f, const QRect& area, int flags, const QString& testo,
@@ -12,24 +14,42 @@ bool entra(const QFont& f, const QRect& area, int flags, const QString& testo,
 }
 } // namespace
 
+namespace {
+QFont cerca(const QFont& f, const QRect& area, int flags, const QString& testo,
+            const QPaintDevice* dispositivo) {
+    if (testo.isEmpty() || area.isEmpty() || entra(f, area, flags, testo, dispositivo)) return f;
+    // Every size tried loads a face: start from the size the overflow suggests
+    // (a wrapped text shrinks in both directions), then check and step down.
+    const QRect serve = QFontMetrics(f, dispositivo).boundingRect(area, flags, testo);
+    double k = std::min(double(area.width()) / std::max(1, serve.width()),
+                        double(area.height()) / std::max(1, serve.height()));
+    if (flags & Qt::TextWordWrap) k = std::sqrt(k);
+    k *= 0.98; // advances grow a little faster than the size at small sizes
+    const double grande = f.pointSizeF() > 0 ? f.pointSizeF() : 12;
+    QFont prova = f;
+    prova.setPointSizeF(std::max(1.0, grande * std::min(k, 1.0)));
+    for (int i = 0;
+         i < 30 && prova.pointSizeF() > 1 && !entra(prova, area, flags, testo, dispositivo); ++i)
+        prova.setPointSizeF(std::max(1.0, prova.pointSizeF() * 0.95));
+    return prova;
+}
+} // namespace
+
 QFont carattereCheEntra(const QFont& f, const QRect& area, int flags, const QString& testo,
                         const QPaintDevice* dispositivo) {
-    if (testo.isEmpty() || area.isEmpty() || entra(f, area, flags, testo, dispositivo)) return f;
-    // Widths do not scale exactly with the size (hinting, whole pixels), so
-    // search the size and check the result rather than scaling once.
-    QFont prova = f;
-    const double grande = f.pointSizeF() > 0 ? f.pointSizeF() : 12;
-    double entraA = 1, noA = grande;
-    for (int i = 0; i < 12 && noA - entraA > 0.05; ++i) {
-        const double mezzo = (entraA + noA) / 2;
-        prova.setPointSizeF(mezzo);
-        (entra(prova, area, flags, testo, dispositivo) ? entraA : noA) = mezzo;
-    }
-    prova.setPointSizeF(entraA);
-    for (int i = 0;
-         i < 20 && prova.pointSizeF() > 1 && !entra(prova, area, flags, testo, dispositivo); ++i)
-        prova.setPointSizeF(std::max(1.0, prova.pointSizeF() * 0.9));
-    return prova;
+    // Painting asks again and again, and windows are built anew (the result
+    // window every series): remember the answers.
+    static QHash<QString, QFont> ricordati;
+    const QString chiave = f.key() + QLatin1Char('|') + QString::number(area.width()) +
+                           QLatin1Char('x') + QString::number(area.height()) + QLatin1Char('|') +
+                           QString::number(flags) + QLatin1Char('|') +
+                           QString::number(dispositivo ? dispositivo->logicalDpiY() : 0) +
+                           QLatin1Char('|') + testo;
+    if (auto it = ricordati.constFind(chiave); it != ricordati.constEnd()) return *it;
+    if (ricordati.size() > 2000) ricordati.clear();
+    const QFont r = cerca(f, area, flags, testo, dispositivo);
+    ricordati.insert(chiave, r);
+    return r;
 }
 
 QFont EtichettaAdattata::caratterePerTesto() const {

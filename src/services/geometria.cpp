@@ -6,8 +6,6 @@
 #include "services/pulsante.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
-#include <QFontMetricsF>
 #include <QHash>
 #include <QLabel>
 #include <QPalette>
@@ -16,15 +14,35 @@
 
 namespace {
 
-const QString campione = QStringLiteral("abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-
-// Mean advance of `campione`, in ems.
-double larghezza(const QString& famiglia, bool grassetto) {
-    QFont f(famiglia);
-    f.setPixelSize(1000);
-    f.setBold(grassetto);
-    return QFontMetricsF(f).horizontalAdvance(campione) / 1000.0 / campione.size();
-}
+// Mean advance of the letters and the space, in ems, regular and bold, of the
+// faces that can stand in for the design's (measured with Qt on Debian's
+// fonts; a face's metric twin shares its figures). A table rather than a
+// measure: measuring loads every candidate face and slows the start.
+struct Larghezza {
+    const char* famiglia;
+    bool grazie; // a serif face
+    double normale, grassetto;
+};
+constexpr Larghezza larghezze[] = {
+    {"Liberation Sans", false, 0.577, 0.606},
+    {"Arimo", false, 0.577, 0.606},
+    {"Nimbus Sans", false, 0.578, 0.607},
+    {"Nimbus Sans L", false, 0.578, 0.607},
+    {"FreeSans", false, 0.578, 0.607},
+    {"DejaVu Sans Condensed", false, 0.551, 0.620},
+    {"Noto Sans", false, 0.600, 0.640},
+    {"DejaVu Sans", false, 0.612, 0.689},
+    {"URW Bookman", true, 0.623, 0.652},
+    {"URW Bookman L", true, 0.623, 0.652},
+    {"TeX Gyre Bonum", true, 0.623, 0.652},
+    {"Liberation Serif", true, 0.556, 0.590},
+    {"Tinos", true, 0.556, 0.590},
+    {"Nimbus Roman", true, 0.557, 0.591},
+    {"FreeSerif", true, 0.557, 0.591},
+    {"DejaVu Serif Condensed", true, 0.585, 0.637},
+    {"Noto Serif", true, 0.620, 0.660},
+    {"DejaVu Serif", true, 0.650, 0.708},
+};
 
 // Widths of the design's fonts. Arial's are those of its metric twin
 // Liberation Sans; "MS Sans Serif" runs about as wide as Arial; Bookman Old
@@ -35,30 +53,23 @@ double larghezzaDisegno(const QString& famiglia, bool grassetto) {
     return arial;
 }
 
-QString sostituto(const QString& famiglia, bool grassetto, QFont::StyleHint stile) {
-    static const QStringList senza = {
-        QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-        QStringLiteral("Nimbus Sans"),     QStringLiteral("Nimbus Sans L"),
-        QStringLiteral("FreeSans"),        QStringLiteral("DejaVu Sans Condensed"),
-        QStringLiteral("Noto Sans"),       QStringLiteral("DejaVu Sans")};
-    static const QStringList grazie = {
-        QStringLiteral("URW Bookman"),    QStringLiteral("URW Bookman L"),
-        QStringLiteral("TeX Gyre Bonum"), QStringLiteral("Liberation Serif"),
-        QStringLiteral("Tinos"),          QStringLiteral("Nimbus Roman"),
-        QStringLiteral("FreeSerif"),      QStringLiteral("DejaVu Serif Condensed"),
-        QStringLiteral("Noto Serif"),     QStringLiteral("DejaVu Serif")};
-    const QStringList installate = QFontDatabase::families();
+// The installed face closest in width to the design's, the sans-serif or serif
+// candidates in order of likeness; "" when none is installed.
+QString sostituto(const QString& famiglia, bool grassetto, QFont::StyleHint stile,
+                  const QStringList& installate) {
     const double voluta = larghezzaDisegno(famiglia, grassetto);
+    const bool conGrazie = stile == QFont::Serif;
     QString migliore;
     double scarto = 0;
-    for (const QString& c : stile == QFont::Serif ? grazie : senza) {
-        if (!installate.contains(c)) continue;
-        const double l = larghezza(c, grassetto);
+    for (const Larghezza& c : larghezze) {
+        const QString nome = QString::fromLatin1(c.famiglia);
+        if (c.grazie != conGrazie || !installate.contains(nome)) continue;
+        const double l = grassetto ? c.grassetto : c.normale;
         // A wider face cuts captions, a narrower one only leaves room: wider weighs double.
-        const double s = l > voluta ? 2 * (l - voluta) : voluta - l;
-        if (migliore.isEmpty() || s < scarto) {
-            migliore = c;
-            scarto = s;
+        const double d = l > voluta ? 2 * (l - voluta) : voluta - l;
+        if (migliore.isEmpty() || d < scarto) {
+            migliore = nome;
+            scarto = d;
         }
     }
     return migliore;
@@ -76,9 +87,18 @@ QFont carattere(const QString& famiglia, double punti, bool grassetto, QFont::St
     const QString chiave = famiglia + QLatin1Char(grassetto ? '1' : '0') + QString::number(stile);
     auto it = risolte.constFind(chiave);
     if (it == risolte.constEnd()) {
+        // Whether the face is there is asked of the font list, not by loading it.
+        static const QStringList installate = [] {
+            QStringList v;
+            // A face from several foundries is listed as "Name [foundry]".
+            for (const QString& nome : QFontDatabase::families())
+                v << nome.section(QStringLiteral(" ["), 0, 0);
+            return v;
+        }();
         QString usata = famiglia;
-        if (QFontInfo(f).family() != famiglia)
-            if (const QString s = sostituto(famiglia, grassetto, stile); !s.isEmpty()) usata = s;
+        if (!installate.contains(famiglia))
+            if (const QString s = sostituto(famiglia, grassetto, stile, installate); !s.isEmpty())
+                usata = s;
         it = risolte.insert(chiave, usata);
     }
     f.setFamily(*it);
