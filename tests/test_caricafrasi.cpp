@@ -229,7 +229,7 @@ TEST(RigaComando, OptionsAndTheirMistakes) {
     for (const Sbaglio& s : std::initializer_list<Sbaglio>{
              {{"--frasi"}, "--frasi vuole almeno un file."},
              {{"--verifica"}, "--verifica vuole almeno un file."},
-             {{"a.txt"}, "i file si indicano dopo --frasi o --verifica."},
+             {{"a.txt"}, "i file si indicano dopo --frasi, --verifica o --scrivi."},
              {{"--esporta", "a.txt"}, "--esporta non vuole file."},
              {{"--frasi", "a", "--verifica"},
               "--frasi, --verifica, --esporta e --scrivi non si usano insieme."},

@@ -41,7 +41,9 @@ QString descrizione() {
                           "queste cartelle (fino a %1 frasi):\n")
                .arg(Frasi::maxFrasi) +
            cartelle.join(QLatin1Char('\n')) +
-           QStringLiteral("\nIl formato dei file di frasi è spiegato in docs/frasi.md.");
+           QStringLiteral("\nIl formato dei file di frasi è spiegato nella guida frasi.md, "
+                          "installata con la documentazione del programma (su Linux "
+                          "/usr/share/doc/aggettivi/frasi.md).");
 }
 
 } // namespace
@@ -72,7 +74,7 @@ Comando leggiComando(const QStringList& argomenti) {
             .arg(QDir::toNativeSeparators(fileNuoveFrasi())));
     p.addOptions({aiuto, versione, frasi, verifica, esporta, scrivi});
     p.addPositionalArgument(QStringLiteral("FILE"),
-                            QStringLiteral("File di frasi, dopo --frasi o --verifica."),
+                            QStringLiteral("File di frasi, dopo --frasi, --verifica o --scrivi."),
                             QStringLiteral("[FILE...]"));
 
     Comando c;
@@ -124,7 +126,7 @@ Comando leggiComando(const QStringList& argomenti) {
         return errore(QStringLiteral("--%1 vuole almeno un file.")
                           .arg(p.isSet(frasi) ? opzioneFrasi : opzioneVerifica));
     if (scelte == 0 && !c.file.isEmpty())
-        return errore(QStringLiteral("i file si indicano dopo --frasi o --verifica."));
+        return errore(QStringLiteral("i file si indicano dopo --frasi, --verifica o --scrivi."));
     if (p.isSet(verifica)) c.azione = Comando::Azione::verifica;
     return c;
 }
