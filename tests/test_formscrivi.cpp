@@ -4,6 +4,7 @@
 #include "bank/incorporate.h"
 #include "scrivi/formscrivi.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -229,7 +231,16 @@ TEST(FormScrivi, OnlySentencesTheDrillAcceptsAreSavedAndNothingIsLost) {
     classifica(w, Chiave{2});
     classifica(w, Chiave{3, 1, 1, 0, 0, 0, 0, 0, 1, 1});
     classifica(w, Chiave{5});
+    struct stat inodePrima {};
+    ASSERT_EQ(stat(QFile::encodeName(w.f->file()).constData(), &inodePrima), 0);
     ASSERT_TRUE(w.f->salva_Click()) << w.messaggio().toStdString();
+    // A new file renamed over the old one, never the old one rewritten in place:
+    // a crash or a kill during the save leaves the old file whole.
+    struct stat nuovo {};
+    ASSERT_EQ(stat(QFile::encodeName(w.f->file()).constData(), &nuovo), 0);
+    EXPECT_NE(nuovo.st_ino, inodePrima.st_ino);
+    EXPECT_EQ(QDir(w.dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("mie.txt")}); // no temporary file left behind
     const QByteArray dopo = w.contenuto();
     EXPECT_TRUE(dopo.startsWith(prima));
     const Lettura l = leggiFrasi(dopo.toStdString());
