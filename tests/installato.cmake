@@ -29,9 +29,12 @@ foreach(f bin/aggettivi share/applications/${ID}.desktop share/metainfo/${ID}.me
   endif()
 endforeach()
 list(JOIN SUONI "," elenco)
+# This checks where files are found. Qt Multimedia's sample cache, still
+# loading on another thread when the program quits at once, is sometimes
+# reported as leaked by a sanitized build: not the question asked here.
 execute_process(
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen "AGGETTIVI_DIAGNOSI_SUONI=${elenco}"
-          "${usr}/bin/aggettivi"
+          "ASAN_OPTIONS=detect_leaks=0" "${usr}/bin/aggettivi"
   WORKING_DIRECTORY "${DESTINAZIONE}"
   TIMEOUT 60
   RESULT_VARIABLE esito OUTPUT_VARIABLE uscita ERROR_VARIABLE errori)
