@@ -1,8 +1,6 @@
 #include "engine/formb.h"
 
 #include "base/verifica.h"
-#include "engine/percorso.h"
-#include "engine/statistiche.h"
 #include "results/classificaform.h"
 #include "results/frm_errori.h"
 #include "services/etichetta.h"

@@ -105,7 +105,6 @@ Sessione::Esito Sessione::rispondiPrima(const PrimaDomanda& p) {
 Sessione::Esito Sessione::rispondi(Domanda d, int indice) {
     const DescrizioneDomanda& desc = domanda(d);
     Esito e;
-    e.chiusa = d;
     if (indice < 1 || indice > static_cast<int>(desc.bottoni.size())) {
         e.ignorata = true;
         return e;

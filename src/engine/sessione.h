@@ -54,7 +54,6 @@ public:
         int etichettaTraccia = 0;
         std::string_view traccia;
         Rgb colore{};
-        Domanda chiusa = Domanda::parte;     // the question just answered
         Domanda prossima = Domanda::parte;   // for Dopo::domanda
         int primaParte = 0, ultimaParte = 0; // for Dopo::parti
         int parolaFinita = 0;                // for prossimaParola and fraseCompletata
