@@ -1,6 +1,6 @@
-#include "bank/formato.h"
-#include "bank/incorporate.h"
-#include "engine/percorso.h"
+#include "core/formato.h"
+#include "core/incorporate.h"
+#include "core/percorso.h"
 
 #include <benchmark/benchmark.h>
 

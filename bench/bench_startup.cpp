@@ -1,11 +1,11 @@
 // Start-up as the pupil sees it: the start window, then the exercise window
 // with the bank filled, each up to its first paint. With --prima it stops at
 // the first window.
-#include "avvio/caricafrasi.h"
-#include "engine/formb.h"
+#include "app/caricafrasi.h"
 #include "primo_disegno.h"
-#include "services/servizi_qt.h"
-#include "start/iniziale.h"
+#include "qt/servizi_qt.h"
+#include "ui/finestra_esercizio.h"
+#include "ui/finestra_iniziale.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -14,13 +14,13 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    Modulo1 stato;
+    StatoCorsa stato;
     caricaFrasi(stato.frasi, {}); // as the program does: built-in sentences, then the folders
     ServiziQt servizi;
     PrimoDisegno disegno;
-    std::unique_ptr<FormB> esercizio;
-    auto* inizio = new Iniziale(stato, servizi.servizi(), [&] {
-        esercizio = std::make_unique<FormB>(stato, servizi.servizi());
+    std::unique_ptr<FinestraEsercizio> esercizio;
+    auto* inizio = new FinestraIniziale(stato, servizi.servizi(), [&] {
+        esercizio = std::make_unique<FinestraEsercizio>(stato, servizi.servizi());
         disegno.osserva(esercizio.get(), PrimoDisegno::esci);
         esercizio->show();
     });

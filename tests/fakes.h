@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/formb.h"
-#include "engine/modulo1.h"
-#include "services/audio.h"
-#include "services/finestre.h"
+#include "core/audio.h"
+#include "core/stato_corsa.h"
+#include "ui/finestra_esercizio.h"
+#include "ui/finestre.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -97,11 +97,11 @@ inline QString elemento(const char* array, int i) {
 struct Esercizio {
     // `prepara` runs before the window loads, as main does (e.g. to fill the bank).
     explicit Esercizio(int modo = -1, std::uint64_t seme = 1,
-                       const std::function<void(Modulo1&)>& prepara = {})
+                       const std::function<void(StatoCorsa&)>& prepara = {})
         : banco(seme) {
         if (modo >= 0) m.modo = modo;
         if (prepara) prepara(m);
-        f = std::make_unique<FormB>(m, banco.servizi());
+        f = std::make_unique<FinestraEsercizio>(m, banco.servizi());
         f->termina = [this] { ++terminato; };
         f->resize(825, 596);
         f->show();
@@ -111,8 +111,8 @@ struct Esercizio {
     QLabel* l(const QString& nome) { return etichetta(*f, nome); }
     QLabel* l(const char* array, int i) { return etichetta(*f, elemento(array, i)); }
 
-    Modulo1 m;
+    StatoCorsa m;
     Banco banco;
-    std::unique_ptr<FormB> f;
+    std::unique_ptr<FinestraEsercizio> f;
     int terminato = 0;
 };

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/albero.h"
+#include "core/albero.h"
 #include "fakes.h"
-#include "services/geometria.h"
+#include "ui/geometria.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -34,8 +34,8 @@ inline std::vector<std::string> traccia(Esercizio& e) {
 // from the program: the pupil's answers come from the bank alone.
 inline int colonnaDellaDomanda(const QString& array) {
     static const std::pair<const char*, int> colonne[] = {
-        {"Com", 1},    {"art", 2},      {"pcf", 3},      {"det", 4},     {"Compar", 5},
-        {"sup", 6},    {"persona", 7},  {"numerale", 8}, {"Masfem", 9},  {"Singplu", 10}};
+        {"Com", 1}, {"art", 2},     {"pcf", 3},      {"det", 4},    {"Compar", 5},
+        {"sup", 6}, {"persona", 7}, {"numerale", 8}, {"Masfem", 9}, {"Singplu", 10}};
     for (const auto& [nome, colonna] : colonne)
         if (array == QLatin1String(nome)) return colonna;
     return 0;
@@ -80,8 +80,8 @@ inline bool premiGiusto(Esercizio& e) {
         clicca(b);
     }
     if (e.banco.lettore.suonati.size() == suoniPrima) {
-        ADD_FAILURE() << "a press on " << aperta.toStdString() << " changed nothing at " << s
-                      << "/" << w;
+        ADD_FAILURE() << "a press on " << aperta.toStdString() << " changed nothing at " << s << "/"
+                      << w;
         return false;
     }
     return true;

@@ -1,7 +1,7 @@
-#include "avvio/caricafrasi.h"
-#include "avvio/rigacomando.h"
-#include "bank/incorporate.h"
+#include "app/caricafrasi.h"
+#include "app/rigacomando.h"
 #include "config.h"
+#include "core/incorporate.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 // presses and checks after each one that the run state still adds up.
 #include "pupil.h"
 
-#include "results/frm_errori.h"
+#include "ui/registro_errori.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -1,5 +1,5 @@
-#include "bank/frasi.h"
-#include "engine/compositore.h"
+#include "core/compositore.h"
+#include "core/frasi.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "bank/formato.h"
-#include "bank/frasi.h"
-#include "bank/incorporate.h"
+#include "core/formato.h"
+#include "core/frasi.h"
+#include "core/incorporate.h"
 #include "frasi_oracolo.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "bank/frasi.h"
+#include "core/frasi.h"
 #include "frasi_oracolo.h"
 
 #include <gtest/gtest.h>

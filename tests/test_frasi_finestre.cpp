@@ -1,7 +1,7 @@
-#include "avvio/caricafrasi.h"
+#include "app/caricafrasi.h"
 #include "pupil.h"
-#include "start/avvisofrasi.h"
-#include "start/iniziale.h"
+#include "ui/avvisofrasi.h"
+#include "ui/finestra_iniziale.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -59,7 +59,7 @@ TEST(FrasiDaFile, APupilPlaysTheTeachersSentences) {
     }
     for (int modo : {1, 0}) {
         SCOPED_TRACE(modo);
-        Esercizio e(modo, 3, [&](Modulo1& m) {
+        Esercizio e(modo, 3, [&](StatoCorsa& m) {
             const RapportoFrasi r = caricaFrasi(m.frasi, {nome});
             EXPECT_TRUE(r.problemi.isEmpty()) << r.problemi.join('\n').toStdString();
         });
@@ -95,7 +95,7 @@ TEST(FrasiDaFile, APupilPlaysTheTeachersSentences) {
 
 struct Avvio {
     explicit Avvio(int scartate, QStringList problemi) {
-        f = new Iniziale(m, banco.servizi(), [this] { ++aperture; });
+        f = new FinestraIniziale(m, banco.servizi(), [this] { ++aperture; });
         avviso = new AvvisoFrasi(f, scartate, std::move(problemi));
         f->show();
     }
@@ -103,9 +103,9 @@ struct Avvio {
         delete f.data();
         if (avviso && avviso->elenco()) delete avviso->elenco();
     }
-    Modulo1 m;
+    StatoCorsa m;
     Banco banco;
-    QPointer<Iniziale> f;
+    QPointer<FinestraIniziale> f;
     QPointer<AvvisoFrasi> avviso;
     int aperture = 0;
 };

@@ -1,5 +1,5 @@
-#include "engine/albero.h"
-#include "engine/percorso.h"
+#include "core/albero.h"
+#include "core/percorso.h"
 
 #include <gtest/gtest.h>
 

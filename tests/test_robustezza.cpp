@@ -1,7 +1,7 @@
 // Random input to the sentence-file parser: never a crash, a hang, or a
 // sentence loaded in part. Run under the sanitizers by `make test`.
-#include "bank/formato.h"
-#include "bank/incorporate.h"
+#include "core/formato.h"
+#include "core/incorporate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "bank/frase.h"
-#include "engine/sessione.h"
-#include "engine/statistiche.h"
-#include "services/servizi.h"
+#include "core/frase.h"
+#include "core/servizi.h"
+#include "core/sessione.h"
+#include "core/statistiche.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +70,7 @@ struct Corsa {
         sessione.scegliModo(modo);
         sessione.carica();
     }
-    Modulo1 m;
+    StatoCorsa m;
     Sessione sessione{m};
     Dadi dadi;
 };

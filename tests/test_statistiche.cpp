@@ -1,6 +1,6 @@
-#include "engine/statistiche.h"
-#include "engine/valore.h"
-#include "services/audio.h"
+#include "core/audio.h"
+#include "core/statistiche.h"
+#include "core/valore.h"
 
 #include <gtest/gtest.h>
 

@@ -5,14 +5,14 @@
 
 #include "pupil.h"
 
-#include "bank/incorporate.h"
-#include "results/classificaform.h"
-#include "results/frm_errori.h"
-#include "scrivi/formscrivi.h"
-#include "services/etichetta.h"
-#include "services/posto.h"
-#include "services/pulsante.h"
-#include "start/iniziale.h"
+#include "core/incorporate.h"
+#include "ui/etichetta.h"
+#include "ui/finestra_iniziale.h"
+#include "ui/finestra_risultato.h"
+#include "ui/finestra_scrittura.h"
+#include "ui/posto.h"
+#include "ui/pulsante.h"
+#include "ui/registro_errori.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -170,9 +170,9 @@ TEST(TestiInteri, MissingDesignFacesGiveWayToTheClosestInWidth) {
 
 TEST(TestiInteri, StartWindow) {
     for (QSize s : schermi) {
-        Modulo1 m;
+        StatoCorsa m;
         Banco banco;
-        Iniziale w(m, banco.servizi(), [] {});
+        FinestraIniziale w(m, banco.servizi(), [] {});
         w.show();
         w.resize(s);
         NULLA_TAGLIATO(w, dove(s));
@@ -248,7 +248,7 @@ TEST(TestiInteri, WritingWindow) {
     for (QSize s : schermi) {
         const std::string qui = dove(s);
         Banco banco;
-        FormScrivi w(QStringLiteral("/nonexistent/x.txt"), banco.servizi());
+        FinestraScrittura w(QStringLiteral("/nonexistent/x.txt"), banco.servizi());
         w.show();
         w.resize(s);
         auto b = [&](const char* nome) { return bottone(w, QString::fromLatin1(nome)); };
@@ -293,7 +293,7 @@ TEST(TestiInteri, WritingWindow) {
 
 TEST(TestiInteri, ResultWindowAtEveryLevel) {
     for (int livello = 1; livello <= 6; ++livello) {
-        Modulo1 m;
+        StatoCorsa m;
         Sessione sessione(m);
         Banco banco;
         m.record = 200;
@@ -306,7 +306,7 @@ TEST(TestiInteri, ResultWindowAtEveryLevel) {
         } else {
             sessione.soloClassifica();
         }
-        classificaform w(sessione, banco.servizi(), nullptr, record);
+        FinestraRisultato w(sessione, banco.servizi(), nullptr, record);
         w.show();
         NULLA_TAGLIATO(w, "level " + std::to_string(livello));
         // The level names end at one edge, just left of their dots.
@@ -347,7 +347,7 @@ TEST(TestiInteri, ErrorLogWholeBesideTheAnswersAndOnTheScreen) {
         e.f->VIA_Click();
         for (auto& c : e.m.contaerrori) c = 19;
         clicca(e.b("Command8"));
-        FRM_ERRORI* log = e.f->finestraErrori();
+        RegistroErrori* log = e.f->finestraErrori();
         ASSERT_NE(log, nullptr);
         NULLA_TAGLIATO(*log, qui);
 

@@ -1,6 +1,6 @@
 // Writes the program's ten sound effects as 16-bit PCM WAV files into the
 // folder given on the command line.
-#include "base/suoni.h"
+#include "core/suoni.h"
 
 #include <algorithm>
 #include <cmath>
@@ -172,7 +172,7 @@ int main(int argc, char** argv) {
     // One maker per sound, in the order of the shared table.
     Onda (*const fai[])() = {
 #define SUONO(n) n,
-#include "base/suoni.def"
+#include "core/suoni.def"
 #undef SUONO
     };
     static_assert(std::size(fai) == tuttiISuoni.size());

@@ -4,7 +4,7 @@ file(READ "${INGRESSO}" esadecimale HEX)
 string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," byte "${esadecimale}")
 string(REGEX REPLACE "((0x..,){16})" "\\1\n" byte "${byte}")
 file(WRITE "${USCITA}.tmp" "// Generated from ${INGRESSO}; do not edit.
-#include \"bank/incorporate.h\"
+#include \"core/incorporate.h\"
 
 namespace {
 // A final 0 keeps the array valid when the file is empty.

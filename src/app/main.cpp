@@ -1,0 +1,60 @@
+#include "app/caricafrasi.h"
+#include "app/rigacomando.h"
+#include "qt/servizi_qt.h"
+#include "ui/avvisofrasi.h"
+#include "ui/finestra_esercizio.h"
+#include "ui/finestra_iniziale.h"
+#include "ui/finestra_scrittura.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <QTextStream>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    {
+        // Checking files and the like must work where there is no display.
+        QStringList grezzi;
+        for (int i = 0; i < argc; ++i) grezzi << QString::fromLocal8Bit(argv[i]);
+        if (senzaFinestra(grezzi)) {
+            QCoreApplication app(argc, argv);
+            QCoreApplication::setApplicationName(QStringLiteral("aggettivi"));
+            return eseguiSenzaFinestra(leggiComando(QCoreApplication::arguments()), out, err);
+        }
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setApplicationName(QStringLiteral("aggettivi"));
+    // The toolkit has taken its own options out of the arguments by now.
+    const Comando comando = leggiComando(QApplication::arguments());
+    if (comando.azione == Comando::Azione::scrivi) {
+        ServiziQt servizi;
+        FinestraScrittura scrittura(comando.file.isEmpty() ? fileNuoveFrasi()
+                                                           : comando.file.constFirst(),
+                                    servizi.servizi());
+        scrittura.show();
+        return QApplication::exec();
+    }
+    if (comando.azione != Comando::Azione::finestra) return eseguiSenzaFinestra(comando, out, err);
+
+    StatoCorsa stato;
+    const RapportoFrasi rapporto = caricaFrasi(stato.frasi, comando.file);
+    for (const QString& p : rapporto.problemi) err << p << '\n';
+    err.flush();
+
+    ServiziQt servizi;
+    std::unique_ptr<FinestraEsercizio> esercizio;
+
+    auto* inizio = new FinestraIniziale(stato, servizi.servizi(), [&] {
+        esercizio = std::make_unique<FinestraEsercizio>(stato, servizi.servizi());
+        esercizio->show();
+    });
+    if (!rapporto.problemi.isEmpty()) new AvvisoFrasi(inizio, rapporto.scartate, rapporto.problemi);
+    inizio->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,213 @@
+#include "core/compositore.h"
+
+#include "core/verifica.h"
+
+#include <algorithm>
+
+namespace {
+
+bool spazio(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+const PrimaDomanda& primaPer(int codice) {
+    return codice == variabile.codice ? variabile : invariabile;
+}
+
+} // namespace
+
+void Compositore::impostaFrase(std::string_view testo) {
+    gruppi.clear();
+    attuale = 0;
+    std::size_t i = 0;
+    while (i < testo.size()) {
+        while (i < testo.size() && spazio(testo[i])) ++i;
+        const std::size_t inizio = i;
+        while (i < testo.size() && !spazio(testo[i])) ++i;
+        if (i > inizio) gruppi.push_back({{std::string(testo.substr(inizio, i - inizio))}, {}, {}});
+    }
+}
+
+const Compositore::Gruppo& Compositore::gruppo(int g) const {
+    VERIFICA(g >= 0 && g < numeroGruppi());
+    return gruppi[static_cast<std::size_t>(std::clamp(g, 0, numeroGruppi() - 1))];
+}
+
+std::string Compositore::testo(int g) const {
+    const Gruppo& gr = gruppo(g);
+    if (gr.esatto) return *gr.esatto;
+    std::string t;
+    for (const std::string& p : gr.parole) t += p + ' ';
+    return t;
+}
+
+const std::vector<std::string>& Compositore::parole(int g) const {
+    return gruppo(g).parole;
+}
+
+bool Compositore::impostaTesto(int g, std::string_view t) {
+    if (g < 0 || g >= numeroGruppi()) return false;
+    if (std::all_of(t.begin(), t.end(), spazio)) return false;
+    gruppi[static_cast<std::size_t>(g)].esatto = std::string(t);
+    return true;
+}
+
+bool Compositore::unisci(int g) {
+    if (g < 0 || g + 1 >= numeroGruppi()) return false;
+    auto primo = gruppi.begin() + g;
+    auto secondo = primo + 1;
+    primo->parole.insert(primo->parole.end(), secondo->parole.begin(), secondo->parole.end());
+    primo->esatto.reset();
+    primo->risposte.clear();
+    gruppi.erase(secondo);
+    primoDaFare();
+    return true;
+}
+
+bool Compositore::dividi(int g) {
+    if (g < 0 || g >= numeroGruppi() || gruppo(g).parole.size() < 2) return false;
+    const std::vector<std::string> singole = gruppo(g).parole;
+    auto dove = gruppi.erase(gruppi.begin() + g);
+    for (auto p = singole.rbegin(); p != singole.rend(); ++p)
+        dove = gruppi.insert(dove, {{*p}, {}, {}});
+    primoDaFare();
+    return true;
+}
+
+Compositore::Aperta Compositore::aperta(int g) const {
+    if (g < 0) g = attuale;
+    if (gruppi.empty()) return {Aperta::finita};
+    const Gruppo& gr = gruppo(g);
+    if (gr.risposte.empty()) return {Aperta::prima};
+    const Risposta& r = gr.risposte.back();
+    switch (r.tipo) {
+    case Risposta::prima: {
+        const PrimaDomanda& p = primaPer(r.indice);
+        return {Aperta::domanda, Domanda::parte, p.primo, p.ultimo};
+    }
+    case Risposta::salto:
+        return {Aperta::finita};
+    case Risposta::domanda:
+        break;
+    }
+    const Seguito seg = domanda(r.d).bottoni[static_cast<std::size_t>(r.indice - 1)].seguito;
+    switch (seg.tipo) {
+    case Seguito::apre:
+        return {Aperta::domanda, seg.prossima};
+    case Seguito::genereOppureFine:
+        return {Aperta::facoltativa, Domanda::genere};
+    case Seguito::fineParola:
+        break;
+    }
+    // The drill stops at a numeral's kind; the file may still store its gender and number.
+    if (r.d == Domanda::numerale) return {Aperta::facoltativa, Domanda::genere};
+    return {Aperta::finita};
+}
+
+bool Compositore::completa() const {
+    if (gruppi.empty()) return false;
+    for (int g = 0; g < numeroGruppi(); ++g)
+        if (!finito(g)) return false;
+    return true;
+}
+
+void Compositore::primoDaFare() {
+    attuale = 0;
+    while (attuale + 1 < numeroGruppi() && finito(attuale)) ++attuale;
+}
+
+void Compositore::avanza() {
+    if (!finito(attuale)) return;
+    for (int k = 1; k < numeroGruppi(); ++k) {
+        const int g = (attuale + k) % numeroGruppi();
+        if (!finito(g)) {
+            attuale = g;
+            return;
+        }
+    }
+}
+
+bool Compositore::rispondiPrima(bool var) {
+    if (gruppi.empty() || aperta().tipo != Aperta::prima) return false;
+    gruppi[static_cast<std::size_t>(attuale)].risposte.push_back(
+        {Risposta::prima, Domanda::parte, var ? variabile.codice : invariabile.codice});
+    return true;
+}
+
+bool Compositore::rispondi(Domanda d, int indice) {
+    if (gruppi.empty()) return false;
+    const Aperta a = aperta();
+    if ((a.tipo != Aperta::domanda && a.tipo != Aperta::facoltativa) || a.d != d) return false;
+    if (indice < 1 || indice > static_cast<int>(domanda(d).bottoni.size())) return false;
+    if (d == Domanda::parte && (indice < a.primaParte || indice > a.ultimaParte)) return false;
+    gruppi[static_cast<std::size_t>(attuale)].risposte.push_back({Risposta::domanda, d, indice});
+    avanza();
+    return true;
+}
+
+bool Compositore::salta() {
+    if (gruppi.empty() || aperta().tipo != Aperta::facoltativa) return false;
+    gruppi[static_cast<std::size_t>(attuale)].risposte.push_back({Risposta::salto});
+    avanza();
+    return true;
+}
+
+bool Compositore::indietro() {
+    if (gruppi.empty()) return false;
+    auto* r = &gruppi[static_cast<std::size_t>(attuale)].risposte;
+    if (r->empty()) {
+        if (attuale == 0) return false;
+        --attuale;
+        r = &gruppi[static_cast<std::size_t>(attuale)].risposte;
+        if (r->empty()) return true;
+    }
+    r->pop_back();
+    return true;
+}
+
+void Compositore::seleziona(int g) {
+    if (g >= 0 && g < numeroGruppi()) attuale = g;
+}
+
+void Compositore::riapri(int g) {
+    if (g < 0 || g >= numeroGruppi()) return;
+    gruppi[static_cast<std::size_t>(g)].risposte.clear();
+    attuale = g;
+}
+
+std::vector<Compositore::VoceTraccia> Compositore::traccia(int g) const {
+    std::vector<VoceTraccia> t;
+    if (gruppi.empty()) return t;
+    for (const Risposta& r : gruppo(g < 0 ? attuale : g).risposte) {
+        if (r.tipo == Risposta::prima) {
+            const PrimaDomanda& p = primaPer(r.indice);
+            t.push_back({p.traccia, p.colore});
+        } else if (r.tipo == Risposta::domanda) {
+            const Bottone& b = domanda(r.d).bottoni[static_cast<std::size_t>(r.indice - 1)];
+            t.push_back({b.traccia, b.colore});
+        }
+    }
+    return t;
+}
+
+Chiave Compositore::chiave(int g) const {
+    Chiave k{};
+    for (const Risposta& r : gruppo(g).risposte)
+        if (r.tipo == Risposta::domanda)
+            k[static_cast<std::size_t>(domanda(r.d).colonna - 1)] =
+                static_cast<std::int8_t>(r.indice);
+    return k;
+}
+
+Frase Compositore::frase() const {
+    Frase f;
+    for (int g = 0; g < numeroGruppi(); ++g) f.parole.push_back({testo(g), chiave(g)});
+    return f;
+}
+
+std::string Compositore::testoFrase() const {
+    std::string t;
+    for (const Gruppo& gr : gruppi)
+        for (const std::string& p : gr.parole) t += (t.empty() ? "" : " ") + p;
+    return t;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/frase.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// The sentence bank: texts and grammatical keys of every word, addressed as
+// (sentence 0..100, position 0..22). Position 0 of chiave1 holds the word count.
+// An empty cell reads as "" or 0.
+class Frasi {
+public:
+    static constexpr int maxFrasi = 101;
+    static constexpr int maxParole = 23;
+    static constexpr int numColonne = 10;
+
+    // The built-in sentences, and nothing else.
+    void riempi();
+    void svuota();
+    // Stores `f` after the sentences already held. False, and nothing stored,
+    // when the bank is full or `f` has no room in a row.
+    bool aggiungi(const Frase& f);
+    // Sentence `s` as stored: its cells up to the last one not empty.
+    Frase frase(int s) const;
+
+    std::string testo(int s, int w) const;
+    // Key column `colonna` (1..10) of cell (s, w).
+    int chiave(int colonna, int s, int w) const;
+
+    int chiave1(int s, int w) const { return chiave(1, s, w); }
+    int chiave2(int s, int w) const { return chiave(2, s, w); }
+    int chiave3(int s, int w) const { return chiave(3, s, w); }
+    int chiave4(int s, int w) const { return chiave(4, s, w); }
+    int chiave5(int s, int w) const { return chiave(5, s, w); }
+    int chiave6(int s, int w) const { return chiave(6, s, w); }
+    int chiave7(int s, int w) const { return chiave(7, s, w); }
+    int chiave8(int s, int w) const { return chiave(8, s, w); }
+    int chiave9(int s, int w) const { return chiave(9, s, w); }
+    int chiave10(int s, int w) const { return chiave(10, s, w); }
+
+    // Number of sentences stored (indices 0..numeroFrasi()-1).
+    int numeroFrasi() const { return frasiPiene; }
+
+private:
+    const Parola& cella(int s, int w) const;
+
+    std::array<std::array<Parola, maxParole>, maxFrasi> celle{};
+    int frasiPiene = 0;
+};

@@ -1,0 +1,151 @@
+#include "qt/servizi_qt.h"
+
+#include "config.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QEvent>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QRegularExpression>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+void CasualeQt::rimescola() {
+    gen.seed(
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+}
+
+// 53 random bits: exactly uniform in [0, 1), never 1.
+double CasualeQt::uniforme() {
+    return static_cast<double>(gen() >> 11) * 0x1.0p-53;
+}
+
+void PausaQt::unSecondo() {
+    QEventLoop attesa;
+    QTimer::singleShot(1000, &attesa, &QEventLoop::quit);
+    // Painting and timers go on; clicks and keys are dropped, not deferred.
+    qApp->installEventFilter(this);
+    attesa.exec();
+    qApp->removeEventFilter(this);
+}
+
+bool PausaQt::eventFilter(QObject* o, QEvent* e) {
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        return true;
+    default:
+        return QObject::eventFilter(o, e);
+    }
+}
+
+namespace {
+// The audio back-end reports a missing device or sound server on the console;
+// for this program a sound that cannot play is simply not heard.
+QtMessageHandler precedente = nullptr;
+void filtra(QtMsgType t, const QMessageLogContext& c, const QString& msg) {
+    static const char* const avvisiAudio[] = {"PulseAudioService", "No audio device",
+                                              "QSoundEffect", "QAudioSink", "pa_"};
+    if (t != QtFatalMsg)
+        for (const char* a : avvisiAudio)
+            if (msg.startsWith(QLatin1String(a))) return;
+    if (precedente) precedente(t, c, msg);
+}
+} // namespace
+
+LettoreQt::LettoreQt(QStringList dove) : cartelle(std::move(dove)) {
+    static const bool installato = [] {
+        precedente = qInstallMessageHandler(filtra);
+        return true;
+    }();
+    (void)installato;
+    qApp->installEventFilter(this);
+    // Should no window ever paint, the sounds still come.
+    QTimer::singleShot(500, this, &LettoreQt::carica);
+}
+
+LettoreQt::~LettoreQt() = default;
+
+bool LettoreQt::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::Paint) {
+        qApp->removeEventFilter(this);
+        QTimer::singleShot(0, this, &LettoreQt::carica);
+    }
+    return QObject::eventFilter(o, e);
+}
+
+void LettoreQt::carica() {
+    if (caricato) return;
+    caricato = true;
+    qApp->removeEventFilter(this);
+    const QDir programma(QCoreApplication::applicationDirPath());
+    const QString moduli[] = {programma.filePath(QStringLiteral("libaggettivi_suoni.so")),
+                              programma.filePath(QStringLiteral(
+                                  "../" AGGETTIVI_LIBDIR "/aggettivi/libaggettivi_suoni.so"))};
+    using Crea = Lettore* (*)(const QStringList*);
+    QString usato;
+    for (const QString& m : moduli) {
+        QLibrary modulo(m);
+        if (!QFileInfo::exists(m) || !modulo.load()) continue;
+        if (auto crea = reinterpret_cast<Crea>(modulo.resolve("aggettivi_crea_lettore"))) {
+            reale.reset(crea(&cartelle));
+            usato = QFileInfo(m).canonicalFilePath();
+            break;
+        }
+    }
+    // To check an installation: AGGETTIVI_DIAGNOSI_SUONI="esatto conga ..." prints
+    // the module in use and, through it, the file of each sound named; then quits.
+    if (qEnvironmentVariableIsSet("AGGETTIVI_DIAGNOSI_SUONI")) {
+        std::printf("modulo %s\n", reale ? qPrintable(usato) : "mancante");
+        const QStringList nomi =
+            qEnvironmentVariable("AGGETTIVI_DIAGNOSI_SUONI")
+                .split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
+        for (const QString& n : nomi) {
+            const auto s = std::find_if(tuttiISuoni.begin(), tuttiISuoni.end(), [&](Suono x) {
+                return n == QLatin1String(nome(x).data(), static_cast<qsizetype>(nome(x).size()));
+            });
+            if (s == tuttiISuoni.end())
+                std::printf("suono %s sconosciuto\n", qPrintable(n));
+            else if (reale)
+                reale->riproduci(*s);
+        }
+        std::fflush(stdout);
+        QCoreApplication::exit(reale ? 0 : 1);
+        return;
+    }
+    if (reale && inAttesa) reale->riproduci(*inAttesa);
+    inAttesa.reset();
+}
+
+QStringList LettoreQt::cartellePredefinite() {
+    const QString programma = QCoreApplication::applicationDirPath();
+    return {QDir(programma).filePath(QStringLiteral("suoni")),
+            QDir(programma).filePath(QStringLiteral("../share/aggettivi/suoni"))};
+}
+
+void LettoreQt::riproduci(Suono s) {
+    if (reale)
+        reale->riproduci(s);
+    else if (!caricato)
+        inAttesa = s;
+}
+
+void ModaleQt::mostra(QDialog& d) {
+    d.exec();
+}
+
+ServiziQt::ServiziQt() : lettore(LettoreQt::cartellePredefinite()), audio(lettore, casuale) {}

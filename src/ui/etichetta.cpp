@@ -1,0 +1,72 @@
+#include "ui/etichetta.h"
+
+#include <QFontMetrics>
+#include <QHash>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+bool entra(const QFont& f, const QRect& area, int flags, const QString& testo,
+           const QPaintDevice* dispositivo) {
+    const QFontMetrics fm(f, dispositivo);
+    return area.contains(fm.boundingRect(area, flags, testo));
+}
+} // namespace
+
+namespace {
+QFont cerca(const QFont& f, const QRect& area, int flags, const QString& testo,
+            const QPaintDevice* dispositivo) {
+    if (testo.isEmpty() || area.isEmpty() || entra(f, area, flags, testo, dispositivo)) return f;
+    // Every size tried loads a face: start from the size the overflow suggests
+    // (a wrapped text shrinks in both directions), then check and step down.
+    const QRect serve = QFontMetrics(f, dispositivo).boundingRect(area, flags, testo);
+    double k = std::min(double(area.width()) / std::max(1, serve.width()),
+                        double(area.height()) / std::max(1, serve.height()));
+    if (flags & Qt::TextWordWrap) k = std::sqrt(k);
+    k *= 0.98; // advances grow a little faster than the size at small sizes
+    const double grande = f.pointSizeF() > 0 ? f.pointSizeF() : 12;
+    QFont prova = f;
+    prova.setPointSizeF(std::max(1.0, grande * std::min(k, 1.0)));
+    for (int i = 0;
+         i < 30 && prova.pointSizeF() > 1 && !entra(prova, area, flags, testo, dispositivo); ++i)
+        prova.setPointSizeF(std::max(1.0, prova.pointSizeF() * 0.95));
+    return prova;
+}
+} // namespace
+
+QFont carattereCheEntra(const QFont& f, const QRect& area, int flags, const QString& testo,
+                        const QPaintDevice* dispositivo) {
+    // Painting asks again and again, and windows are built anew (the result
+    // window every series): remember the answers.
+    static QHash<QString, QFont> ricordati;
+    const QString chiave = f.key() + QLatin1Char('|') + QString::number(area.width()) +
+                           QLatin1Char('x') + QString::number(area.height()) + QLatin1Char('|') +
+                           QString::number(flags) + QLatin1Char('|') +
+                           QString::number(dispositivo ? dispositivo->logicalDpiY() : 0) +
+                           QLatin1Char('|') + testo;
+    if (auto it = ricordati.constFind(chiave); it != ricordati.constEnd()) return *it;
+    if (ricordati.size() > 2000) ricordati.clear();
+    const QFont r = cerca(f, area, flags, testo, dispositivo);
+    ricordati.insert(chiave, r);
+    return r;
+}
+
+QFont EtichettaAdattata::caratterePerTesto() const {
+    const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    return carattereCheEntra(font(), contentsRect(), flags, text(), this);
+}
+
+void EtichettaAdattata::paintEvent(QPaintEvent* e) {
+    const QFont f = caratterePerTesto();
+    if (f == font()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter p(this);
+    p.setFont(f);
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.drawText(contentsRect(), static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0),
+               text());
+}

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "core/albero.h"
+#include "core/sessione.h"
+#include "core/stato_corsa.h"
+#include "ui/adatta_finestra.h"
+#include "ui/finestre.h"
+#include "ui/pannello.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <vector>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+class RegistroErrori;
+class Pulsante;
+
+// The exercise window: a sentence, one word in red, and the buttons of the
+// question now open. The rules of the run are the session's; this window
+// shows what each of its operations returns.
+class FinestraEsercizio : public QWidget {
+    Q_OBJECT
+public:
+    FinestraEsercizio(StatoCorsa& run, Servizi seams, QWidget* parent = nullptr);
+    ~FinestraEsercizio() override;
+
+    // How FINE ends the program; tests replace it.
+    std::function<void()> termina;
+
+    void VIA_Click();
+    void Com10_Click();
+    void Com11_Click();
+    void com_Click(int Index) { rispondi(Domanda::parte, Index); }
+    void art_Click(int Index) { rispondi(Domanda::tipo, Index); }
+    void pcf_Click(int Index) { rispondi(Domanda::grado, Index); }
+    void Compar_Click(int Index) { rispondi(Domanda::comparativo, Index); }
+    void sup_Click(int Index) { rispondi(Domanda::superlativo, Index); }
+    void det_Click(int Index) { rispondi(Domanda::determinativo, Index); }
+    void numerale_Click(int Index) { rispondi(Domanda::numerale, Index); }
+    void persona_Click(int Index) { rispondi(Domanda::persona, Index); }
+    void Masfem_Click(int Index) { rispondi(Domanda::genere, Index); }
+    void Singplu_Click(int Index) { rispondi(Domanda::numero, Index); }
+    void FINE_Click();
+    void Command8_Click(); // mostra errori
+    void Timer1_Timer();
+
+    void azzerapannello();
+    // The one-second feedback. False when the program ended meanwhile: the
+    // handler that called it must stop.
+    bool flash(const QString& messaggio);
+
+    const AdattaFinestra& scala() const { return ridim; }
+    RegistroErrori* finestraErrori() const;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void costruisci();
+    void costruisciParole();
+    void costruisciBarra();
+    void registra();
+
+    void rispondi(Domanda d, int indice);
+    void primaDomanda(const PrimaDomanda& p, QPushButton* premuto, QPushButton* altro);
+    // The sound and the one-second message of an answer; false when the
+    // handler must stop.
+    bool segnala(const Sessione::Esito& e, const QString& bravo);
+    // The counters, and the grading when the answer closed a series; false
+    // when the handler must stop.
+    bool aggiornastatistiche(const Sessione::Esito& e);
+    void classifica();
+    void scriviTraccia(const Sessione::Esito& e);
+    void dopoParola(const Sessione::Esito& e);
+    void completaFrase();
+
+    void apriPrimaDomanda();
+    void mostraDomanda(Domanda d, bool visibile) { risposte.mostra(d, visibile); }
+    void pannello(bool abilitato);
+    QPushButton* bottone(Domanda d, int indice) const { return risposte.bottone(d, indice); }
+    QLabel* parola(int i) const;
+
+    Sessione sessione;
+    const StatoCorsa& stato;
+    Servizi servizi;
+    AdattaFinestra ridim;
+    bool terminando = false;
+
+    QLabel* AVVISO = nullptr;
+    QLabel* gratifica = nullptr;
+    QLabel* numeroDomanda = nullptr; // "Label1": shows the sentence number
+    QGroupBox* riquadroRisposte = nullptr;
+    QGroupBox* riquadroErrori = nullptr;
+    QGroupBox* riquadroPercentuale = nullptr;
+    QGroupBox* riquadroTempo = nullptr; // never shown
+    QFrame* barra = nullptr;            // the blue bar at the bottom
+    QLabel* Lrisposte = nullptr;
+    QLabel* Lerrori = nullptr;
+    QLabel* MOSTRATEMPO = nullptr;
+    QLabel* Lpercentuale = nullptr;
+    QLabel* segnoPercento = nullptr;
+    QLabel* Lbclock = nullptr;
+    QPushButton* comaiuto = nullptr;
+    QPushButton* mostraErrori = nullptr;
+    QPushButton* VIA = nullptr;
+    QPushButton* FINE = nullptr;
+    PannelloDomande risposte{this};
+    QPushButton* Com10 = nullptr;
+    QPushButton* Com11 = nullptr;
+    std::array<QLabel*, 23> Lbmostra{}; // 1..22
+    QTimer* Timer1 = nullptr;
+    QPointer<RegistroErrori> logErrori;
+};

@@ -1,0 +1,119 @@
+#include "ui/finestra_iniziale.h"
+
+#include "config.h"
+
+#include "ui/geometria.h"
+#include "ui/pulsante.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace {
+
+const QString serif = QStringLiteral("Bookman Old Style");
+const QString sansSerif = QStringLiteral("MS Sans Serif");
+constexpr Rgb giallo{255, 255, 0};
+
+constexpr Figura disegno[] = {
+    {"Label2", {4350, 690, 3345, 660}, 28, false, giallo},
+    {"Label5", {1695, 1995, 8265, 855}, 16, false, giallo},
+    {"Label1", {3660, 5625, 4485, 480}, 20, false, giallo},
+    {"Label6", {3000, 6240, 6000, 330}, 14, false, giallo},
+    {"Label4", {3000, 6720, 6000, 330}, 14, false, giallo},
+    {"Label3", {3000, 7200, 6000, 330}, 14, false, giallo},
+    {"Command1", {1920, 3255, 2655, 1170}, 24, true, {}, Rgb{255, 255, 128}},
+    {"Command2", {6915, 3225, 2580, 1185}, 24, true, {}, Rgb{192, 255, 192}},
+};
+
+QLabel* testo(QWidget* padre, const char* nome, const QString& t) {
+    return etichetta(padre, riga(disegno, nome), serif, t, QFont::Serif);
+}
+
+// A title sizes itself to its text.
+QLabel* titolo(QWidget* padre, const char* nome, const QString& t) {
+    QLabel* l = testo(padre, nome, t);
+    l->setProperty("autosize", true);
+    l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
+    return l;
+}
+
+} // namespace
+
+FinestraIniziale::FinestraIniziale(StatoCorsa& run, Servizi seams,
+                                   std::function<void()> quandoScelto, QWidget* parent)
+    : QWidget(parent), sessione(run), servizi(seams), apriEsercizio(std::move(quandoScelto)) {
+    setObjectName(QStringLiteral("Iniziale"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Form1"));
+    resize(pixel(11880), pixel(8535));
+    coloreSfondo(this, QColor(60, 80, 219));
+
+    QLabel* Label2 = titolo(this, "Label2", QStringLiteral("Gli aggettivi"));
+    QLabel* Label5 = testo(this, "Label5",
+                           QStringLiteral("Scegli se desideri fare un'analisi comprendente tutte "
+                                          "le parti del discorso o solo gli aggettivi."));
+    Label5->setWordWrap(true);
+    QLabel* Label1 = titolo(this, "Label1", QStringLiteral("Esercizi di analisi grammaticale"));
+    QLabel* Label6 =
+        titolo(this, "Label6", QStringLiteral("Aggettivi: un programma libero per la scuola"));
+    QLabel* Label4 =
+        titolo(this, "Label4", QStringLiteral("scritto dal gruppo di sviluppo di Aggettivi"));
+    QLabel* Label3 =
+        titolo(this, "Label3", QStringLiteral("versione " AGGETTIVI_VERSIONE ", dicembre 2026"));
+
+    auto* Command1 =
+        pulsante(this, riga(disegno, "Command1"), sansSerif, QStringLiteral("analisi completa"));
+    auto* Command2 =
+        pulsante(this, riga(disegno, "Command2"), sansSerif, QStringLiteral("solo aggettivi"));
+    connect(Command1, &QPushButton::clicked, this, &FinestraIniziale::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &FinestraIniziale::Command2_Click);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, &FinestraIniziale::Timer1_Timer);
+
+    // Form_Load
+    ridim.preparatabelle(8);
+    ridim.impostaFinestra(this);
+    QWidget* registro[] = {Label1, Label2, Label5, Label4, Label6, Label3, Command1, Command2};
+    for (int i = 0; i < 8; ++i) ridim.registra(i + 1, registro[i]);
+    ridim.adattaschermo();
+    servizi.audio.suona(Suono::conga);
+    Timer1->start(10000);
+}
+
+void FinestraIniziale::Command1_Click() {
+    sessione.scegliModo(0);
+    apri();
+}
+
+void FinestraIniziale::Command2_Click() {
+    sessione.scegliModo(1);
+    apri();
+}
+
+void FinestraIniziale::Form_Click() {
+    apri();
+}
+void FinestraIniziale::Timer1_Timer() {
+    apri();
+}
+
+void FinestraIniziale::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) Form_Click();
+}
+
+void FinestraIniziale::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    ridim.ridimensiona();
+}
+
+void FinestraIniziale::apri() {
+    if (aperto) return;
+    aperto = true;
+    Timer1->stop();
+    if (apriEsercizio) apriEsercizio();
+    close();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/sessione.h"
+#include "ui/adatta_finestra.h"
+#include "ui/finestre.h"
+
+#include <QWidget>
+#include <functional>
+
+class QPushButton;
+class QTimer;
+
+// The first window: the pupil chooses every word or adjectives only.
+class FinestraIniziale : public QWidget {
+    Q_OBJECT
+public:
+    // `apriEsercizio` shows the exercise window; it is called at most once.
+    FinestraIniziale(StatoCorsa& run, Servizi seams, std::function<void()> quandoScelto,
+                     QWidget* parent = nullptr);
+
+    void Command1_Click(); // analisi completa
+    void Command2_Click(); // solo aggettivi
+    void Form_Click();
+    void Timer1_Timer();
+
+    const AdattaFinestra& scala() const { return ridim; }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void apri();
+
+    Sessione sessione;
+    Servizi servizi;
+    std::function<void()> apriEsercizio;
+    AdattaFinestra ridim;
+    QTimer* Timer1 = nullptr;
+    bool aperto = false;
+};

@@ -1,0 +1,379 @@
+#include "ui/finestra_scrittura.h"
+
+#include "core/nuovafrase.h"
+#include "ui/finestra_esercizio.h"
+#include "ui/geometria.h"
+#include "ui/pulsante.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSaveFile>
+
+namespace {
+
+const QString arial = QStringLiteral("Arial");
+constexpr Rgb rosso{255, 0, 0};
+constexpr Rgb verdeScuro{0, 64, 0};
+constexpr Rgb nero{0, 0, 0};
+constexpr Rgb grigio{192, 192, 192};
+
+constexpr QSize areaDisegno(12375, 8940); // as the exercise window
+
+constexpr Figura disegno[] = {
+    {"istruzioni", {0, 0, 12315, 420}, 12, true, Rgb{0, 0, 160}, Rgb{192, 255, 255}},
+    {"testoFrase", {120, 480, 4800, 420}, 11, false},
+    {"dividi", {120, 960, 2300, 420}, 10, true, {}, grigio},
+    {"unisci", {2520, 960, 2400, 420}, 10, true, {}, grigio},
+    {"separa", {120, 1440, 2300, 420}, 10, true, {}, grigio},
+    {"testoEsatto", {2520, 1440, 2400, 420}, 11, false},
+    {"salta", {5160, 2040, 2100, 600}, 10, true, {}, Rgb{224, 224, 224}},
+    {"riapri", {5160, 480, 2100, 645}, 10, true, {}, Rgb{255, 255, 192}},
+    {"messaggio", {5040, 7035, 7275, 915}, 11, true, verdeScuro},
+    {"barra", {-30, 8130, 12390, 750}, 0, true, {}, Rgb{0, 0, 255}},
+    // Inside the bar:
+    {"indietro", {120, 120, 1800, 540}, 10},
+    {"nuova", {2040, 120, 1800, 540}, 10},
+    {"prova", {6120, 120, 1800, 540}, 10},
+    {"salva", {8040, 120, 1800, 540}, 10},
+    {"chiudi", {10200, 120, 2040, 540}, 10},
+};
+const Figura& figura(std::string_view nome) {
+    return riga(disegno, nome);
+}
+
+constexpr int sopraGruppo(int i) {
+    return 1980 + 270 * (i - 1);
+}
+
+std::string utf8(const QString& s) {
+    return s.toStdString();
+}
+
+} // namespace
+
+// The sentence tried as a pupil would: a run of its own, with this sentence only.
+struct FinestraScrittura::Prova {
+    StatoCorsa stato;
+    std::unique_ptr<FinestraEsercizio> finestra;
+};
+
+FinestraScrittura::FinestraScrittura(QString file, Servizi seams, QWidget* parent)
+    : QWidget(parent), destinazione(std::move(file)), servizi(seams) {
+    costruisci();
+    // Scaled to the screen as the exercise window is: every named control.
+    const auto controlli = findChildren<QWidget*>();
+    ridim.preparatabelle(static_cast<int>(controlli.size()));
+    ridim.impostaFinestra(this);
+    int i = 0;
+    for (QWidget* w : controlli)
+        if (!w->objectName().isEmpty()) ridim.registra(++i, w);
+    ridim.adattaschermo();
+    aggiorna();
+}
+
+void FinestraScrittura::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    ridim.ridimensiona();
+}
+
+FinestraScrittura::~FinestraScrittura() = default;
+
+FinestraEsercizio* FinestraScrittura::prova() const {
+    return inProva ? inProva->finestra.get() : nullptr;
+}
+
+void FinestraScrittura::costruisci() {
+    setObjectName(QStringLiteral("FormScrivi"));
+    setWindowTitle(QStringLiteral("Scrivi nuove frasi"));
+    resize(pixel(areaDisegno.width()), pixel(areaDisegno.height()));
+    coloreSfondo(this, QColor(145, 198, 145));
+
+    auto bottone = [this](QWidget* padre, const char* nome, const QString& testo, auto azione) {
+        auto* b = applica(new Pulsante(testo, padre), figura(nome), arial);
+        b->setAccessibleName(testo);
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QPushButton::clicked, this, azione);
+        return b;
+    };
+
+    istruzioni = applica(new QLabel(QStringLiteral("Scrivi la frase e dividila in parole; poi "
+                                                   "analizza ogni parola con i pulsanti."),
+                                    this),
+                         figura("istruzioni"), arial);
+    istruzioni->setAlignment(Qt::AlignCenter);
+
+    testoFrase = applica(new QLineEdit(this), figura("testoFrase"), arial);
+    testoFrase->setPlaceholderText(QStringLiteral("Scrivi qui la frase"));
+    connect(testoFrase, &QLineEdit::returnPressed, this, &FinestraScrittura::dividi_Click);
+    bottone(this, "dividi", QStringLiteral("Dividi in parole"), &FinestraScrittura::dividi_Click);
+    unisci = bottone(this, "unisci", QStringLiteral("Unisci alla seguente"),
+                     &FinestraScrittura::unisci_Click);
+    separa = bottone(this, "separa", QStringLiteral("Separa"), &FinestraScrittura::separa_Click);
+    testoEsatto = applica(new QLineEdit(this), figura("testoEsatto"), arial);
+    testoEsatto->setPlaceholderText(QStringLiteral("testo esatto della parola"));
+    testoEsatto->setToolTip(QStringLiteral("Il testo della parola come apparirà, spazi compresi"));
+    connect(testoEsatto, &QLineEdit::editingFinished, this, [this] {
+        const int g = compositore.corrente();
+        if (compositore.numeroGruppi() == 0 || utf8(testoEsatto->text()) == compositore.testo(g))
+            return;
+        if (!compositore.impostaTesto(g, utf8(testoEsatto->text())))
+            avvisa(QStringLiteral("Il testo di una parola non può essere vuoto."), true);
+        aggiorna();
+    });
+
+    const QFont parola = carattere(arial, 10, true);
+    for (int i = 1; i <= Compositore::maxGruppi; ++i) {
+        auto* b = pulsante(this, "", QString(), {120, sopraGruppo(i), 4800, 270}, parola);
+        b->setObjectName(nomeElemento(QStringLiteral("gruppo"), i));
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setFlat(true);
+        b->hide();
+        connect(b, &QPushButton::clicked, this, [this, i] { gruppo_Click(i); });
+        gruppi[static_cast<std::size_t>(i)] = b;
+    }
+
+    risposte.costruisciBottoni([this](Domanda d, int i) { premuto(d, i); });
+    connect(risposte.Com10, &QPushButton::clicked, this, [this] { primaRisposta(true); });
+    connect(risposte.Com11, &QPushButton::clicked, this, [this] { primaRisposta(false); });
+    salta =
+        bottone(this, "salta", QStringLiteral("Nessun genere"), &FinestraScrittura::salta_Click);
+    riapri = bottone(this, "riapri", QStringLiteral("Analizza di nuovo"),
+                     &FinestraScrittura::riapri_Click);
+    risposte.costruisciTraccia();
+
+    messaggio = applica(new QLabel(this), figura("messaggio"), arial);
+    messaggio->setWordWrap(true);
+    messaggio->setAlignment(Qt::AlignCenter);
+
+    auto* barra = applica(new QFrame(this), figura("barra"), arial);
+    bottone(barra, "indietro", QStringLiteral("Indietro"), &FinestraScrittura::indietro_Click);
+    bottone(barra, "nuova", QStringLiteral("Nuova frase"), &FinestraScrittura::nuova_Click);
+    bottone(barra, "prova", QStringLiteral("Prova"), &FinestraScrittura::prova_Click);
+    bottone(barra, "salva", QStringLiteral("Salva"), &FinestraScrittura::salva_Click);
+    bottone(barra, "chiudi", QStringLiteral("Chiudi"), &QWidget::close);
+}
+
+void FinestraScrittura::avvisa(const QString& testo, bool errore) {
+    messaggio->setText(testo);
+    coloreTesto(messaggio, colore(errore ? rosso : verdeScuro));
+}
+
+void FinestraScrittura::aggiorna() {
+    const int n = compositore.numeroGruppi();
+    for (int i = 1; i <= Compositore::maxGruppi; ++i) {
+        QPushButton* b = gruppi[static_cast<std::size_t>(i)];
+        b->setVisible(i <= n);
+        if (i > n) continue;
+        const int g = i - 1;
+        b->setText(QString::fromStdString(compositore.testo(g)));
+        b->setAccessibleName(b->text());
+        const Rgb c = g == compositore.corrente() ? rosso
+                      : compositore.finito(g)     ? verdeScuro
+                                                  : nero;
+        coloreTesto(b, colore(c));
+    }
+    unisci->setEnabled(compositore.corrente() + 1 < n);
+    separa->setEnabled(n > 0 && compositore.parole(compositore.corrente()).size() > 1);
+    testoEsatto->setEnabled(n > 0);
+    testoEsatto->setText(n > 0 ? QString::fromStdString(compositore.testo(compositore.corrente()))
+                               : QString());
+
+    risposte.azzera();
+    risposte.Com10->hide();
+    risposte.Com11->hide();
+    salta->hide();
+    riapri->hide();
+    if (n == 0) return;
+    const Compositore::Aperta a = compositore.aperta();
+    switch (a.tipo) {
+    case Compositore::Aperta::prima:
+        risposte.Com10->show();
+        risposte.Com11->show();
+        break;
+    case Compositore::Aperta::facoltativa:
+        salta->show();
+        [[fallthrough]];
+    case Compositore::Aperta::domanda:
+        if (a.d == Domanda::parte) {
+            for (int i = a.primaParte; i <= a.ultimaParte; ++i)
+                risposte.bottone(Domanda::parte, i)->show();
+        } else {
+            risposte.mostra(a.d, true);
+        }
+        break;
+    case Compositore::Aperta::finita:
+        riapri->show();
+        break;
+    }
+    int i = 1;
+    for (const auto& v : compositore.traccia()) risposte.scrivi(i++, v.testo, v.colore);
+}
+
+void FinestraScrittura::dividi_Click() {
+    compositore.impostaFrase(utf8(testoFrase->text()));
+    const int n = compositore.numeroGruppi();
+    if (n == 0)
+        avvisa(QStringLiteral("Scrivi prima una frase."), true);
+    else if (n > Compositore::maxGruppi)
+        avvisa(QStringLiteral("La frase ha %1 parole: unisci quelle che vanno insieme fino a non "
+                              "più di %2 gruppi.")
+                   .arg(n)
+                   .arg(Compositore::maxGruppi),
+               true);
+    else
+        avvisa(QStringLiteral("Unisci le parole che vanno analizzate insieme, poi analizza la "
+                              "parola in rosso."),
+               false);
+    setFocus();
+    aggiorna();
+}
+
+void FinestraScrittura::unisci_Click() {
+    compositore.unisci(compositore.corrente());
+    aggiorna();
+}
+
+void FinestraScrittura::separa_Click() {
+    compositore.dividi(compositore.corrente());
+    aggiorna();
+}
+
+void FinestraScrittura::gruppo_Click(int indice) {
+    compositore.seleziona(indice - 1);
+    aggiorna();
+}
+
+void FinestraScrittura::indietro_Click() {
+    compositore.indietro();
+    aggiorna();
+}
+
+void FinestraScrittura::riapri_Click() {
+    compositore.riapri(compositore.corrente());
+    aggiorna();
+}
+
+void FinestraScrittura::salta_Click() {
+    compositore.salta();
+    aggiorna();
+}
+
+void FinestraScrittura::primaRisposta(bool var) {
+    compositore.rispondiPrima(var);
+    aggiorna();
+}
+
+void FinestraScrittura::premuto(Domanda d, int indice) {
+    compositore.rispondi(d, indice);
+    aggiorna();
+}
+
+bool FinestraScrittura::salva_Click() {
+    if (!compositore.completa()) {
+        avvisa(QStringLiteral("Analizza prima tutte le parole (quelle in nero o in rosso)."), true);
+        return false;
+    }
+    const std::vector<std::string> problemi = problemiNuovaFrase(compositore.frase());
+    if (!problemi.empty()) {
+        QStringList righe;
+        for (const std::string& p : problemi) righe << QString::fromStdString(p);
+        avvisa(QStringLiteral("La frase non si può salvare: ") + righe.join(QStringLiteral("; ")),
+               true);
+        return false;
+    }
+    const QString nome = QDir::toNativeSeparators(destinazione);
+    auto fallito = [&](const QString& perche) {
+        avvisa(QStringLiteral("Non riesco a salvare in «%1»: %2. Nulla è andato perso.")
+                   .arg(nome, perche),
+               true);
+        return false;
+    };
+    QByteArray esistente;
+    QFile vecchio(destinazione);
+    if (vecchio.exists()) {
+        if (!vecchio.open(QIODevice::ReadOnly)) return fallito(vecchio.errorString());
+        esistente = vecchio.readAll();
+        vecchio.close();
+    } else if (!QDir().mkpath(QFileInfo(destinazione).absolutePath())) {
+        return fallito(QStringLiteral("la cartella non si può creare"));
+    }
+    const std::string testo = accodaFrase(
+        std::string_view(esistente.constData(), static_cast<std::size_t>(esistente.size())),
+        compositore.frase());
+    // A new file written beside the old one, then renamed over it: a crash or
+    // a full disk leaves the old file whole.
+    QSaveFile nuovo(destinazione);
+    if (!nuovo.open(QIODevice::WriteOnly)) return fallito(nuovo.errorString());
+    if (nuovo.write(testo.data(), static_cast<qint64>(testo.size())) !=
+            static_cast<qint64>(testo.size()) ||
+        !nuovo.commit())
+        return fallito(nuovo.errorString());
+    avvisa(QStringLiteral("Frase salvata in «%1».").arg(nome), false);
+    return true;
+}
+
+void FinestraScrittura::prova_Click() {
+    if (!compositore.completa()) {
+        avvisa(QStringLiteral("Analizza prima tutte le parole, poi prova la frase."), true);
+        return;
+    }
+    const std::vector<std::string> problemi = problemiNuovaFrase(compositore.frase());
+    if (!problemi.empty()) {
+        avvisa(QStringLiteral("La frase non si può provare: ") +
+                   QString::fromStdString(problemi.front()),
+               true);
+        return;
+    }
+    auto p = std::make_unique<Prova>();
+    if (!p->stato.frasi.aggiungi(compositore.frase())) {
+        avvisa(QStringLiteral("La frase non entra nell'esercizio."), true);
+        return;
+    }
+    p->finestra = std::make_unique<FinestraEsercizio>(p->stato, servizi);
+    FinestraEsercizio* f = p->finestra.get();
+    // FINE closes the trial only, never the program.
+    f->termina = [f] { f->hide(); };
+    f->setWindowTitle(QStringLiteral("Prova della frase"));
+    inProva = std::move(p);
+    f->show();
+}
+
+void FinestraScrittura::nuova_Click() {
+    testoFrase->clear();
+    compositore.impostaFrase("");
+    avvisa(QString(), false);
+    aggiorna();
+    testoFrase->setFocus();
+}
+
+void FinestraScrittura::keyPressEvent(QKeyEvent* e) {
+    const int k = e->key();
+    if (k >= Qt::Key_1 && k <= Qt::Key_9) {
+        const int n = k - Qt::Key_0;
+        if (QPushButton* b = risposte.perTasto(n))
+            b->click();
+        else if (!salta->isHidden() && n == static_cast<int>(risposte.aperti().size()) + 1)
+            salta->click();
+        return;
+    }
+    if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+        // Enter moves on: past an optional gender, or to the next word to classify.
+        if (!salta->isHidden()) {
+            salta->click();
+        } else if (compositore.numeroGruppi() > 0 && compositore.finito(compositore.corrente())) {
+            for (int g = 0; g < compositore.numeroGruppi(); ++g)
+                if (!compositore.finito(g)) {
+                    compositore.seleziona(g);
+                    break;
+                }
+            aggiorna();
+        }
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
