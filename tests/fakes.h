@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/audio.h"
+#include "core/frase.h"
 #include "core/stato_corsa.h"
 #include "ui/finestra_esercizio.h"
 #include "ui/finestre.h"
@@ -14,6 +15,16 @@
 #include <random>
 #include <string>
 #include <vector>
+
+// Keeps what it is given and answers as told, touching no disk.
+struct FakeArchivio : Archivio {
+    Esito aggiungi(const QString& file, const Frase& f) override {
+        salvate.emplace_back(file, f);
+        return esito;
+    }
+    Esito esito{true, QStringLiteral("Frase salvata.")};
+    std::vector<std::pair<QString, Frase>> salvate;
+};
 
 struct FakeOrologio : Orologio {
     double t = 5000;

@@ -1,5 +1,6 @@
 #include "pupil.h"
 
+#include "app/salvafrasi.h"
 #include "core/formato.h"
 #include "core/incorporate.h"
 #include "ui/finestra_scrittura.h"
@@ -20,7 +21,8 @@ namespace {
 struct Scrittura {
     explicit Scrittura(const QString& file = QString()) {
         f = std::make_unique<FinestraScrittura>(
-            file.isEmpty() ? dir.filePath(QStringLiteral("mie.txt")) : file, banco.servizi());
+            file.isEmpty() ? dir.filePath(QStringLiteral("mie.txt")) : file, banco.servizi(),
+            archivio);
         f->show();
     }
     QPushButton* b(const QString& nome) { return bottone(*f, nome); }
@@ -47,6 +49,7 @@ struct Scrittura {
 
     QTemporaryDir dir;
     Banco banco;
+    ArchivioFile archivio;
     std::unique_ptr<FinestraScrittura> f;
 };
 

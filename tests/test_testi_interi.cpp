@@ -248,7 +248,8 @@ TEST(TestiInteri, WritingWindow) {
     for (QSize s : schermi) {
         const std::string qui = dove(s);
         Banco banco;
-        FinestraScrittura w(QStringLiteral("/nonexistent/x.txt"), banco.servizi());
+        FakeArchivio archivio;
+        FinestraScrittura w(QStringLiteral("/nonexistent/x.txt"), banco.servizi(), archivio);
         w.show();
         w.resize(s);
         auto b = [&](const char* nome) { return bottone(w, QString::fromLatin1(nome)); };

@@ -1,5 +1,6 @@
 #include "app/caricafrasi.h"
 #include "app/rigacomando.h"
+#include "app/salvafrasi.h"
 #include "qt/servizi_qt.h"
 #include "ui/avvisofrasi.h"
 #include "ui/finestra_esercizio.h"
@@ -34,9 +35,10 @@ int main(int argc, char* argv[]) {
     const Comando comando = leggiComando(QApplication::arguments());
     if (comando.azione == Comando::Azione::scrivi) {
         ServiziQt servizi;
+        ArchivioFile archivio;
         FinestraScrittura scrittura(comando.file.isEmpty() ? fileNuoveFrasi()
                                                            : comando.file.constFirst(),
-                                    servizi.servizi());
+                                    servizi.servizi(), archivio);
         scrittura.show();
         return QApplication::exec();
     }

@@ -5,14 +5,10 @@
 #include "ui/geometria.h"
 #include "ui/pulsante.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSaveFile>
 
 namespace {
 
@@ -62,8 +58,8 @@ struct FinestraScrittura::Prova {
     std::unique_ptr<FinestraEsercizio> finestra;
 };
 
-FinestraScrittura::FinestraScrittura(QString file, Servizi seams, QWidget* parent)
-    : QWidget(parent), destinazione(std::move(file)), servizi(seams) {
+FinestraScrittura::FinestraScrittura(QString file, Servizi seams, Archivio& dove, QWidget* parent)
+    : QWidget(parent), destinazione(std::move(file)), servizi(seams), archivio(dove) {
     costruisci();
     // Scaled to the screen as the exercise window is: every named control.
     const auto controlli = findChildren<QWidget*>();
@@ -286,35 +282,9 @@ bool FinestraScrittura::salva_Click() {
                true);
         return false;
     }
-    const QString nome = QDir::toNativeSeparators(destinazione);
-    auto fallito = [&](const QString& perche) {
-        avvisa(QStringLiteral("Non riesco a salvare in «%1»: %2. Nulla è andato perso.")
-                   .arg(nome, perche),
-               true);
-        return false;
-    };
-    QByteArray esistente;
-    QFile vecchio(destinazione);
-    if (vecchio.exists()) {
-        if (!vecchio.open(QIODevice::ReadOnly)) return fallito(vecchio.errorString());
-        esistente = vecchio.readAll();
-        vecchio.close();
-    } else if (!QDir().mkpath(QFileInfo(destinazione).absolutePath())) {
-        return fallito(QStringLiteral("la cartella non si può creare"));
-    }
-    const std::string testo = accodaFrase(
-        std::string_view(esistente.constData(), static_cast<std::size_t>(esistente.size())),
-        compositore.frase());
-    // A new file written beside the old one, then renamed over it: a crash or
-    // a full disk leaves the old file whole.
-    QSaveFile nuovo(destinazione);
-    if (!nuovo.open(QIODevice::WriteOnly)) return fallito(nuovo.errorString());
-    if (nuovo.write(testo.data(), static_cast<qint64>(testo.size())) !=
-            static_cast<qint64>(testo.size()) ||
-        !nuovo.commit())
-        return fallito(nuovo.errorString());
-    avvisa(QStringLiteral("Frase salvata in «%1».").arg(nome), false);
-    return true;
+    const Archivio::Esito esito = archivio.aggiungi(destinazione, compositore.frase());
+    avvisa(esito.messaggio, !esito.ok);
+    return esito.ok;
 }
 
 void FinestraScrittura::prova_Click() {

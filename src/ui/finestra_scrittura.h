@@ -21,8 +21,8 @@ class QPushButton;
 class FinestraScrittura : public QWidget {
     Q_OBJECT
 public:
-    // `file`: where the sentences are added.
-    FinestraScrittura(QString file, Servizi seams, QWidget* parent = nullptr);
+    // `file`: where `archivio` adds the sentences.
+    FinestraScrittura(QString file, Servizi seams, Archivio& archivio, QWidget* parent = nullptr);
     ~FinestraScrittura() override;
 
     const QString& file() const { return destinazione; }
@@ -55,6 +55,7 @@ private:
 
     QString destinazione;
     Servizi servizi;
+    Archivio& archivio;
     Compositore compositore;
     PannelloDomande risposte{this};
     AdattaFinestra ridim;

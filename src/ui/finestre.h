@@ -3,7 +3,10 @@
 #include "core/audio.h"
 #include "core/servizi.h"
 
+#include <QString>
+
 class QDialog;
+struct Frase;
 
 struct Modale {
     virtual ~Modale() = default;
@@ -18,4 +21,21 @@ struct Servizi {
     Pausa& pausa;
     Audio& audio;
     Modale& modale;
+};
+
+// Where the writing window's sentences go: sentence files on disk in the
+// program, anything in a test. The window checks the sentence itself
+// (complete, acceptable to the drill) before it asks. A check that needs the
+// file's content belongs in the implementation, made under the same lock as
+// the write, so that two savers cannot both pass it and then both write.
+struct Archivio {
+    struct Esito {
+        bool ok = false;   // the sentence is in the file, and the file was read back
+        QString messaggio; // Italian, names the file; shown to the teacher as it is
+    };
+    virtual ~Archivio() = default;
+    // Adds `f` after the sentences of `file` (the file and its folder are made
+    // when missing). Either the file has every byte it had and then `f`, or it
+    // is left exactly as it was and the message says why.
+    virtual Esito aggiungi(const QString& file, const Frase& f) = 0;
 };
