@@ -54,13 +54,14 @@ constexpr Bottone determinativo[] = {
     {"!  Esclamativo", "esclamativo", {255, 128, 0}, apre(Domanda::genere)},
 };
 // Numerals are not asked gender and number.
+constexpr Seguito genereMaiChiesto{Seguito::genereMaiChiesto, Domanda::genere};
 constexpr Bottone numerale[] = {
-    {"Cardinale", "Cardinale", {255, 192, 192}, fine},
-    {"Ordinale", "Ordinale", {224, 224, 224}, fine},
-    {"Moltiplicativo", "Moltiplicativo", {128, 255, 128}, fine},
-    {"Frazionario", "Frazionario", {192, 192, 255}, fine},
-    {"Collettivo", "Collettivo", {255, 192, 255}, fine},
-    {"Distributivo", "Distributivo", {255, 255, 192}, fine},
+    {"Cardinale", "Cardinale", {255, 192, 192}, genereMaiChiesto},
+    {"Ordinale", "Ordinale", {224, 224, 224}, genereMaiChiesto},
+    {"Moltiplicativo", "Moltiplicativo", {128, 255, 128}, genereMaiChiesto},
+    {"Frazionario", "Frazionario", {192, 192, 255}, genereMaiChiesto},
+    {"Collettivo", "Collettivo", {255, 192, 255}, genereMaiChiesto},
+    {"Distributivo", "Distributivo", {255, 255, 192}, genereMaiChiesto},
 };
 constexpr Bottone persona[] = {
     {"1° persona", "1° persona", {192, 192, 0}, apre(Domanda::genere)},
@@ -94,4 +95,35 @@ const DescrizioneDomanda& domanda(Domanda d) {
 
 std::span<const DescrizioneDomanda> tutteLeDomande() {
     return domande;
+}
+
+Passo passoDopo(Domanda d, int indice) {
+    const auto& b = domanda(d).bottoni;
+    VERIFICA(indice >= 1 && indice <= static_cast<int>(b.size()));
+    if (indice < 1 || indice > static_cast<int>(b.size())) return {};
+    const Seguito s = b[static_cast<std::size_t>(indice - 1)].seguito;
+    switch (s.tipo) {
+    case Seguito::apre:
+        return {Passo::domanda, s.prossima};
+    case Seguito::genereOppureFine:
+    case Seguito::genereMaiChiesto:
+        return {Passo::facoltativa, s.prossima};
+    case Seguito::fineParola:
+        break;
+    }
+    return {};
+}
+
+Passo passoDopo(Domanda d, int indice, const Chiave& k, Uso chi) {
+    const Passo p = passoDopo(d, indice);
+    if (p.tipo != Passo::facoltativa) return p;
+    const bool chiesta = chi == Uso::file ||
+                         domanda(d).bottoni[static_cast<std::size_t>(indice - 1)].seguito.tipo ==
+                             Seguito::genereOppureFine;
+    if (chiesta && risposta(k, p.prossima) != 0) return {Passo::domanda, p.prossima};
+    return {};
+}
+
+int risposta(const Chiave& k, Domanda d) {
+    return k[static_cast<std::size_t>(domanda(d).colonna - 1)];
 }

@@ -24,10 +24,19 @@ enum class Domanda : std::uint8_t {
 };
 inline constexpr int numDomande = 10;
 
-// What a right answer leads to.
+// One cell's answers: chiave1..chiave10, the Index of the right answer in
+// each question's key column; 0 where the tree asks nothing.
+using Chiave = std::array<std::int8_t, 10>;
+
+// What a right answer leads to, as the table writes it.
 struct Seguito {
-    enum Tipo : std::uint8_t { apre, fineParola, genereOppureFine } tipo = fineParola;
-    Domanda prossima = Domanda::parte; // for apre and genereOppureFine
+    enum Tipo : std::uint8_t {
+        apre,             // `prossima` must be answered
+        fineParola,       // the word is finished
+        genereOppureFine, // gender may follow; the drill asks it when the key holds one
+        genereMaiChiesto, // the drill stops; a file may still store gender and number
+    } tipo = fineParola;
+    Domanda prossima = Domanda::parte;
 };
 
 struct Bottone {
@@ -48,6 +57,30 @@ struct DescrizioneDomanda {
 
 const DescrizioneDomanda& domanda(Domanda d);
 std::span<const DescrizioneDomanda> tutteLeDomande();
+
+// ---- the one walk of the tree: the parser, the writer, the run rules and
+// the composer all ask here what follows an answer ----
+
+struct Passo {
+    enum Tipo : std::uint8_t {
+        domanda,     // `prossima` must be answered
+        facoltativa, // `prossima` (the gender) may follow, or the word ends here
+        fine,        // the word is finished
+    } tipo = fine;
+    Domanda prossima = Domanda::parte;
+};
+
+// What follows answer `indice` (1-based) to `d`, when nothing else is known of the word.
+Passo passoDopo(Domanda d, int indice);
+
+// Who walks a word whose key is known: the drill never asks a numeral's
+// gender, a file stores it whenever the key holds one.
+enum class Uso : std::uint8_t { gioco, file };
+// The same for a word whose key `k` is known: never `facoltativa`.
+Passo passoDopo(Domanda d, int indice, const Chiave& k, Uso chi);
+
+// The answer to `d` held in key `k` (its column), 0 when none.
+int risposta(const Chiave& k, Domanda d);
 
 // The first question, variable or invariable part of speech.
 struct PrimaDomanda {

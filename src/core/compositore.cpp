@@ -1,14 +1,11 @@
 #include "core/compositore.h"
 
+#include "core/testo.h"
 #include "core/verifica.h"
 
 #include <algorithm>
 
 namespace {
-
-bool spazio(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
 
 const PrimaDomanda& primaPer(int codice) {
     return codice == variabile.codice ? variabile : invariabile;
@@ -21,9 +18,9 @@ void Compositore::impostaFrase(std::string_view testo) {
     attuale = 0;
     std::size_t i = 0;
     while (i < testo.size()) {
-        while (i < testo.size() && spazio(testo[i])) ++i;
+        while (i < testo.size() && spazioOCapo(testo[i])) ++i;
         const std::size_t inizio = i;
-        while (i < testo.size() && !spazio(testo[i])) ++i;
+        while (i < testo.size() && !spazioOCapo(testo[i])) ++i;
         if (i > inizio) gruppi.push_back({{std::string(testo.substr(inizio, i - inizio))}, {}, {}});
     }
 }
@@ -47,7 +44,7 @@ const std::vector<std::string>& Compositore::parole(int g) const {
 
 bool Compositore::impostaTesto(int g, std::string_view t) {
     if (g < 0 || g >= numeroGruppi()) return false;
-    if (std::all_of(t.begin(), t.end(), spazio)) return false;
+    if (std::all_of(t.begin(), t.end(), spazioOCapo)) return false;
     gruppi[static_cast<std::size_t>(g)].esatto = std::string(t);
     return true;
 }
@@ -90,17 +87,15 @@ Compositore::Aperta Compositore::aperta(int g) const {
     case Risposta::domanda:
         break;
     }
-    const Seguito seg = domanda(r.d).bottoni[static_cast<std::size_t>(r.indice - 1)].seguito;
-    switch (seg.tipo) {
-    case Seguito::apre:
-        return {Aperta::domanda, seg.prossima};
-    case Seguito::genereOppureFine:
-        return {Aperta::facoltativa, Domanda::genere};
-    case Seguito::fineParola:
+    const Passo p = passoDopo(r.d, r.indice);
+    switch (p.tipo) {
+    case Passo::domanda:
+        return {Aperta::domanda, p.prossima};
+    case Passo::facoltativa:
+        return {Aperta::facoltativa, p.prossima};
+    case Passo::fine:
         break;
     }
-    // The drill stops at a numeral's kind; the file may still store its gender and number.
-    if (r.d == Domanda::numerale) return {Aperta::facoltativa, Domanda::genere};
     return {Aperta::finita};
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "core/albero.h"
+#include "core/classificazione.h"
 #include "core/frase.h"
+#include "core/testo.h"
 
 #include <span>
 #include <string>
@@ -19,21 +20,12 @@
 // A line "frase" (any case, anything after it) starts a sentence; each of its
 // words is a line "text | classification". The text is trimmed and one space
 // is added; between double quotes it is taken as written ("" is one quote).
-// The classification is the answers of the decision tree, in the order it
-// asks them, separated by commas; case and runs of spaces do not matter, the
-// button caption and the trail text are both accepted, "e locuzione ..." may
-// be left out, and "Parte variabile"/"Parte invariabile" may lead. A numeral
-// may go on with gender and number, which are stored but never asked.
+// The classification (classificazione.h) is the answers of the decision tree.
 // "riempitivo" is a blank cell after the last word (text of spaces, quoted).
 //
 // A sentence loads whole or not at all; every problem names its line.
 
-// A word's text: what shows fits the sentence column beside the buttons (the
-// longest built-in word has 26), and the spaces after it stay few.
-inline constexpr int maxLunghezzaTesto = 30; // characters, the spaces at the end left out
-inline constexpr int maxCaratteriCella = 40; // characters, spaces included
-inline constexpr int maxProblemi = 100;      // problems kept per file; the rest are counted
-inline constexpr std::string_view parolaRiempitivo = "riempitivo";
+inline constexpr int maxProblemi = 100; // problems kept per file; the rest are counted
 
 struct Problema {
     int riga = 0; // 1-based; 0 = the whole file
@@ -51,35 +43,15 @@ struct Lettura {
 // Parses and checks a whole file.
 Lettura leggiFrasi(std::string_view contenuto);
 
-// The classification of one word, as written after "|".
-struct Classificazione {
-    Chiave chiave{};
-    bool riempitivo = false;
-    std::string errore; // empty when the classification is a complete path of the tree
-};
-Classificazione leggiClassificazione(std::string_view testo);
-
-// The text of one word, as written before "|" (quoted or not).
-struct TestoParola {
-    std::string testo;
-    std::string errore;
-};
-TestoParola leggiTesto(std::string_view scritto);
-
-// The rules a text obeys whatever its classification: UTF-8, no control
-// characters, not too long. Empty when all is well.
-std::string erroreTesto(std::string_view testo);
+// True when the line (trimmed) opens a sentence: "frase" in any case, alone or
+// followed by anything but a letter, and no bar (that would be a word).
+bool rigaFrase(std::string_view riga);
 
 // Rules over a whole sentence (word count, an adjective, fillers last), one
 // message per broken rule.
 std::vector<std::string> erroriFrase(const Frase& f);
 
-// The answers as a file spells them: the trail text, "e locuzione ..." left out.
-std::string parolaRisposta(Domanda d, int indice);
-
-// Writing: the inverse of reading, for cells that pass the checks.
-std::string scriviClassificazione(const Chiave& k);
-std::string scriviTesto(std::string_view testo); // quoted only when the default would differ
+// Writing: the inverse of reading, for sentences that pass the checks.
 std::string scriviFrasi(std::span<const Frase> frasi);
 // The sentence as read aloud: the words trimmed, one space between.
 std::string testoFrase(const Frase& f);

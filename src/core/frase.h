@@ -1,12 +1,9 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
+#include "core/albero.h"
+
 #include <string>
 #include <vector>
-
-// chiave1..chiave10 of one cell; 0 where the tree asks nothing.
-using Chiave = std::array<std::int8_t, 10>;
 
 // One cell of a sentence: the text as shown, spaces included, and its key.
 // chiave1 = 0 marks a filler: spaces only, after the last word.
@@ -15,6 +12,9 @@ struct Parola {
     Chiave chiave{};
     bool operator==(const Parola&) const = default;
 };
+
+// Cells in one sentence: the bank's row keeps its word count before them.
+inline constexpr int maxCelle = 22;
 
 struct Frase {
     std::vector<Parola> parole; // positions 1, 2, ...

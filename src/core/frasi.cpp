@@ -1,13 +1,7 @@
 #include "core/frasi.h"
 
-#include "core/formato.h"
 #include "core/incorporate.h"
 #include "core/verifica.h"
-
-const std::vector<Frase>& frasiIncorporate() {
-    static const std::vector<Frase> frasi = leggiFrasi(testoFrasiIncorporate()).frasi;
-    return frasi;
-}
 
 void Frasi::riempi() {
     svuota();

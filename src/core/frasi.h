@@ -12,7 +12,7 @@
 class Frasi {
 public:
     static constexpr int maxFrasi = 101;
-    static constexpr int maxParole = 23;
+    static constexpr int maxParole = maxCelle + 1;
     static constexpr int numColonne = 10;
 
     // The built-in sentences, and nothing else.
@@ -27,6 +27,8 @@ public:
     std::string testo(int s, int w) const;
     // Key column `colonna` (1..10) of cell (s, w).
     int chiave(int colonna, int s, int w) const;
+    // Every column of cell (s, w).
+    const Chiave& chiaveCella(int s, int w) const { return cella(s, w).chiave; }
 
     int chiave1(int s, int w) const { return chiave(1, s, w); }
     int chiave2(int s, int w) const { return chiave(2, s, w); }

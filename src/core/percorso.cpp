@@ -1,7 +1,5 @@
 #include "core/percorso.h"
 
-#include "core/verifica.h"
-
 int primaParola(const Frasi& frasi, int s, bool soloAggettivi) {
     int w = 1;
     if (soloAggettivi) {
@@ -26,12 +24,7 @@ Avanzamento finisciParola(const Frasi& frasi, int s, int nparola, bool soloAgget
 }
 
 DopoGiusta dopoRispostaGiusta(Domanda d, int indice, const Frasi& frasi, int s, int w) {
-    const auto& bottoni = domanda(d).bottoni;
-    VERIFICA(indice >= 1 && indice <= static_cast<int>(bottoni.size()));
-    const Seguito seg = bottoni[indice - 1].seguito;
-    if (seg.tipo == Seguito::fineParola) return {true, d, 0};
-    const int colonna = domanda(seg.prossima).colonna;
-    if (seg.tipo == Seguito::genereOppureFine && frasi.chiave(colonna, s, w) == 0)
-        return {true, d, 0};
-    return {false, seg.prossima, colonna};
+    const Passo p = passoDopo(d, indice, frasi.chiaveCella(s, w), Uso::gioco);
+    if (p.tipo == Passo::fine) return {true, d, 0};
+    return {false, p.prossima, domanda(p.prossima).colonna};
 }
