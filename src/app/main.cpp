@@ -1,6 +1,7 @@
 #include "app/caricafrasi.h"
 #include "app/rigacomando.h"
 #include "app/salvafrasi.h"
+#include "app/traduzione.h"
 #include "qt/servizi_qt.h"
 #include "ui/avvisofrasi.h"
 #include "ui/finestra_esercizio.h"
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
         if (senzaFinestra(grezzi)) {
             QCoreApplication app(argc, argv);
             QCoreApplication::setApplicationName(QStringLiteral("aggettivi"));
+            caricaTraduzioneToolkit(app);
             return eseguiSenzaFinestra(leggiComando(QCoreApplication::arguments()), out, err);
         }
     }
@@ -31,6 +33,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setApplicationName(QStringLiteral("aggettivi"));
+    caricaTraduzioneToolkit(app);
     // The toolkit has taken its own options out of the arguments by now.
     const Comando comando = leggiComando(QApplication::arguments());
     if (comando.azione == Comando::Azione::scrivi) {
