@@ -3,10 +3,12 @@
 #include "app/caricafrasi.h"
 #include "config.h"
 #include "core/incorporate.h"
+#include "core/plurale.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QTextStream>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -37,13 +39,80 @@ QString descrizione() {
     for (const QString& c : cartelleFrasi())
         cartelle << QStringLiteral("  ") + QDir::toNativeSeparators(c);
     return QStringLiteral("Aggettivi: esercizi di analisi grammaticale degli aggettivi.\n\n"
-                          "Senza opzioni usa le frasi incorporate e poi ogni file *.txt di "
-                          "queste cartelle (fino a %1 frasi):\n")
+                          "Senza opzioni usa le frasi incluse nel programma e poi ogni file "
+                          "*.txt di queste cartelle (fino a %1 frasi):\n")
                .arg(Frasi::maxFrasi) +
            cartelle.join(QLatin1Char('\n')) +
            QStringLiteral("\nIl formato dei file di frasi è spiegato nella guida frasi.md, "
                           "installata con la documentazione del programma (su Linux "
                           "/usr/share/doc/aggettivi/frasi.md).");
+}
+
+// `testo` cut into lines of at most `larghezza` characters, at spaces.
+QStringList aCapo(const QString& testo, qsizetype larghezza) {
+    QStringList righe;
+    QString riga;
+    for (const QString& parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!riga.isEmpty() && riga.size() + 1 + parola.size() > larghezza) {
+            righe << riga;
+            riga.clear();
+        }
+        riga += (riga.isEmpty() ? QString() : QStringLiteral(" ")) + parola;
+    }
+    if (!riga.isEmpty()) righe << riga;
+    return righe;
+}
+
+struct VoceAiuto {
+    QString nomi; // as a teacher types them
+    QString testo;
+};
+
+// The help in Italian, written here rather than by the parser: the toolkit's
+// own words ("Usage", "Options") are English where its translation is missing.
+QString testoAiuto(const QList<VoceAiuto>& opzioni, const VoceAiuto& argomento) {
+    qsizetype colonna = argomento.nomi.size();
+    for (const VoceAiuto& v : opzioni) colonna = std::max(colonna, v.nomi.size());
+    colonna += 4;
+    auto voce = [colonna](const VoceAiuto& v) {
+        const QStringList righe = aCapo(v.testo, std::max<qsizetype>(79 - colonna, 30));
+        QString r;
+        for (qsizetype i = 0; i < righe.size(); ++i)
+            r += (i == 0 ? (QStringLiteral("  ") + v.nomi).leftJustified(colonna)
+                         : QString(colonna, QLatin1Char(' '))) +
+                 righe[i] + QLatin1Char('\n');
+        return r;
+    };
+    QString r = QStringLiteral("Uso: aggettivi [opzioni] [FILE...]\n\n");
+    for (const QString& paragrafo : descrizione().split(QLatin1Char('\n')))
+        r +=
+            (paragrafo.startsWith(QLatin1Char(' ')) ? QStringList{paragrafo} : aCapo(paragrafo, 79))
+                .join(QLatin1Char('\n')) +
+            QLatin1Char('\n');
+    r += QStringLiteral("\nOpzioni:\n");
+    for (const VoceAiuto& v : opzioni) r += voce(v);
+    return r + QStringLiteral("\nArgomenti:\n") + voce(argomento);
+}
+
+// "--frasi=a.txt": the parser refuses a value after "=" and says so in its
+// own words; this says what to write instead.
+QString valoreDopoUguale(const QStringList& argomenti, const QStringList& nostre) {
+    for (qsizetype i = 1; i < argomenti.size(); ++i) {
+        const QString& a = argomenti[i];
+        if (a == QLatin1String("--")) break;
+        if (!a.startsWith(QLatin1Char('-')) || !a.contains(QLatin1Char('='))) continue;
+        QString nome = a.section(QLatin1Char('='), 0, 0);
+        while (nome.startsWith(QLatin1Char('-'))) nome.remove(0, 1);
+        if (!nostre.contains(nome)) continue;
+        const QString lungo = QStringLiteral("--") + nome;
+        if (nome == opzioneFrasi || nome == opzioneVerifica || nome == opzioneScrivi)
+            return QStringLiteral("«%1»: scrivi i file dopo %2, separati da spazi e senza «=» "
+                                  "(per esempio: %2 %3).")
+                .arg(a, lungo, a.section(QLatin1Char('='), 1));
+        return QStringLiteral("«%1»: dopo %2 non va scritto niente; scrivi solo %2.")
+            .arg(a, nome.size() == 1 ? QStringLiteral("-") + nome : lungo);
+    }
+    return {};
 }
 
 } // namespace
@@ -52,30 +121,34 @@ Comando leggiComando(const QStringList& argomenti) {
     QCommandLineParser p;
     // "-platform" is one option (the toolkit's), not six letters.
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    p.setApplicationDescription(descrizione());
-    const QCommandLineOption aiuto({QStringLiteral("h"), QStringLiteral("help")},
-                                   QStringLiteral("Mostra questo aiuto."));
-    const QCommandLineOption versione({QStringLiteral("v"), QStringLiteral("version")},
-                                      QStringLiteral("Mostra la versione."));
-    const QCommandLineOption frasi(
-        opzioneFrasi, QStringLiteral("Usa solo le frasi dei FILE indicati, al posto delle frasi "
-                                     "incorporate e delle cartelle."));
-    const QCommandLineOption verifica(
-        opzioneVerifica,
-        QStringLiteral("Controlla i FILE di frasi senza aprire finestre: scrive "
-                       "ogni problema ed esce con 0 se è tutto a posto, 1 se no."));
-    const QCommandLineOption esporta(
-        opzioneEsporta,
-        QStringLiteral("Scrive le frasi incorporate nel formato dei file di frasi."));
-    const QCommandLineOption scrivi(
-        opzioneScrivi,
+    const VoceAiuto vAiuto{QStringLiteral("-h, --help"), QStringLiteral("Mostra questo aiuto.")};
+    const VoceAiuto vVersione{QStringLiteral("-v, --version"),
+                              QStringLiteral("Mostra la versione.")};
+    const VoceAiuto vFrasi{QStringLiteral("--frasi FILE..."),
+                           QStringLiteral("Usa solo le frasi dei FILE indicati, al posto delle "
+                                          "frasi incluse e di quelle delle cartelle.")};
+    const VoceAiuto vVerifica{
+        QStringLiteral("--verifica FILE..."),
+        QStringLiteral("Controlla i FILE di frasi senza aprire finestre: scrive ogni problema "
+                       "ed esce con 0 se è tutto a posto, con 1 se no.")};
+    const VoceAiuto vEsporta{
+        QStringLiteral("--esporta"),
+        QStringLiteral("Scrive le frasi incluse nel formato dei file di frasi.")};
+    const VoceAiuto vScrivi{
+        QStringLiteral("--scrivi [FILE]"),
         QStringLiteral("Apre la finestra per scrivere nuove frasi analizzandole con i pulsanti; "
                        "le aggiunge al FILE indicato o, senza FILE, a %1.")
-            .arg(QDir::toNativeSeparators(fileNuoveFrasi())));
+            .arg(QDir::toNativeSeparators(fileNuoveFrasi()))};
+    const VoceAiuto vFile{QStringLiteral("FILE"),
+                          QStringLiteral("File di frasi, dopo --frasi, --verifica o --scrivi.")};
+    const QCommandLineOption aiuto({QStringLiteral("h"), QStringLiteral("help")}, vAiuto.testo);
+    const QCommandLineOption versione({QStringLiteral("v"), QStringLiteral("version")},
+                                      vVersione.testo);
+    const QCommandLineOption frasi(opzioneFrasi, vFrasi.testo);
+    const QCommandLineOption verifica(opzioneVerifica, vVerifica.testo);
+    const QCommandLineOption esporta(opzioneEsporta, vEsporta.testo);
+    const QCommandLineOption scrivi(opzioneScrivi, vScrivi.testo);
     p.addOptions({aiuto, versione, frasi, verifica, esporta, scrivi});
-    p.addPositionalArgument(QStringLiteral("FILE"),
-                            QStringLiteral("File di frasi, dopo --frasi, --verifica o --scrivi."),
-                            QStringLiteral("[FILE...]"));
 
     Comando c;
     auto errore = [&c](const QString& t) {
@@ -95,11 +168,19 @@ Comando leggiComando(const QStringList& argomenti) {
             return errore(QStringLiteral("opzione sconosciuta «%1%2».")
                               .arg(n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), n));
         }
-        return errore(QStringLiteral("riga di comando sbagliata (%1).").arg(p.errorText()));
+        const QString uguale = valoreDopoUguale(
+            argomenti, {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("v"),
+                        QStringLiteral("version"), opzioneFrasi, opzioneVerifica, opzioneEsporta,
+                        opzioneScrivi});
+        // The parser's own words are the last resort: Italian when the toolkit's
+        // translation is installed.
+        return errore(uguale.isEmpty()
+                          ? QStringLiteral("riga di comando sbagliata: %1").arg(p.errorText())
+                          : uguale);
     }
     if (p.isSet(aiuto)) {
         c.azione = Comando::Azione::aiuto;
-        c.testo = p.helpText();
+        c.testo = testoAiuto({vAiuto, vVersione, vFrasi, vVerifica, vEsporta, vScrivi}, vFile);
         return c;
     }
     if (p.isSet(versione)) {
@@ -165,13 +246,20 @@ int eseguiSenzaFinestra(const Comando& c, QTextStream& out, QTextStream& err) {
         auto banca = std::make_unique<Frasi>();
         const RapportoFrasi r = caricaFile(*banca, c.file);
         for (const QString& p : r.problemi) out << p << '\n';
+        const QString caricate =
+            r.caricate == 0
+                ? QStringLiteral("Nessuna frase caricata")
+                : QString::fromStdString(quante(r.caricate, "frase caricata", "frasi caricate"));
         if (r.problemi.isEmpty()) {
-            out << QStringLiteral("Tutto a posto: %1 frasi caricate.\n").arg(r.caricate);
+            out << QStringLiteral("Tutto a posto: %1.\n").arg(caricate);
             return 0;
         }
-        out << QStringLiteral("Frasi caricate: %1; frasi non caricate: %2.\n")
-                   .arg(r.caricate)
-                   .arg(r.scartate);
+        out << caricate;
+        if (r.scartate > 0)
+            out << ", "
+                << QString::fromStdString(
+                       quante(r.scartate, "frase non caricata", "frasi non caricate"));
+        out << QStringLiteral(". Correggi i problemi elencati e controlla di nuovo.\n");
         return 1;
     }
     case Comando::Azione::errore:
