@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <gtest/gtest.h>
@@ -83,7 +84,8 @@ TEST(CaricaFrasi, UpToTheCapacityAndWhatIsLeftOutIsReported) {
     // Sentence 72 of the file (the first left out) starts at line 3 * 71 + 1.
     EXPECT_EQ(r.problemi[0], c.frasi("utente", "molte.txt") +
                                  QStringLiteral(":214: frase non caricata: non c'è più posto (al "
-                                                "massimo 101 frasi in tutto)"));
+                                                "massimo 101 frasi in tutto): togli qualche file "
+                                                "o qualche frase"));
 
     // Thousands of sentences: still bounded, the list cut short.
     scrivi(c.frasi("utente", "molte.txt"), frasi(5000));
@@ -92,7 +94,7 @@ TEST(CaricaFrasi, UpToTheCapacityAndWhatIsLeftOutIsReported) {
     EXPECT_EQ(tante.scartate, 5000 - 71);
     EXPECT_LE(tante.problemi.size(), 101);
     EXPECT_TRUE(
-        tante.problemi.last().endsWith(QStringLiteral("e altri 4829 problemi, non elencati")))
+        tante.problemi.last().contains(QStringLiteral("e altri 4829 problemi, non elencati")))
         << tante.problemi.last().toStdString();
 }
 
@@ -135,7 +137,7 @@ TEST(CaricaFrasi, NamedFilesOnlyOrTheBuiltInOnesWhenNoneLoads) {
     EXPECT_EQ(banca->testo(0, 1), " Questo");
     ASSERT_EQ(r.problemi.size(), 2);
     EXPECT_TRUE(r.problemi[0].startsWith(rotta + QStringLiteral(":2: «Nomi»")));
-    EXPECT_TRUE(r.problemi[1].contains(QStringLiteral("si usano le frasi incorporate")));
+    EXPECT_TRUE(r.problemi[1].contains(QStringLiteral("si usano le frasi incluse nel programma")));
 }
 
 TEST(CaricaFrasi, BadFilesOfEveryKindAreNamedAndTheGoodOnesStillLoad) {
@@ -182,13 +184,13 @@ TEST(CaricaFrasi, BadFilesOfEveryKindAreNamedAndTheGoodOnesStillLoad) {
     detto("binario.txt", ":1: la riga ");
     detto("grande.txt", ": il file è troppo grande (1025 KB; al massimo 1024 KB)");
     detto("latino.txt", ":2: la riga non è testo UTF-8");
-    detto("/dev/zero", ": non è un file normale");
+    detto("/dev/zero", ": non è un file di testo ma un file speciale");
     detto("buona.txt", ": file già letto");
     EXPECT_EQ(r.problemi.count(percorso("buona.txt") +
                                QStringLiteral(": file già letto: le sue frasi non si caricano "
                                               "due volte")),
               1);
-    if (!radice) detto("segreta.txt", ": non c'è il permesso di leggere il file");
+    if (!radice) detto("segreta.txt", ": non hai il permesso di leggere il file");
     EXPECT_GE(r.scartate, 1); // latino.txt's sentence, and any the garbage seemed to start
 }
 
@@ -303,12 +305,38 @@ TEST(RigaComando, VersionHelpExportAndCheck) {
     ASSERT_EQ(righe.size(), 3) << male.out.toStdString();
     EXPECT_TRUE(righe[0].startsWith(y + QStringLiteral(":3: l'analisi è incompleta")));
     EXPECT_TRUE(righe[1].startsWith(y + QStringLiteral(":7: la frase non ha aggettivi")));
-    EXPECT_EQ(righe[2], QStringLiteral("Frasi caricate: 31; frasi non caricate: 2."));
+    EXPECT_EQ(righe[2], QStringLiteral("31 frasi caricate, 2 frasi non caricate. Correggi i "
+                                       "problemi elencati e controlla di nuovo."));
 
     const Uscita sbagliato = esegui({"--bogus"});
     EXPECT_EQ(sbagliato.codice, 2);
     EXPECT_TRUE(sbagliato.out.isEmpty());
     EXPECT_TRUE(sbagliato.err.startsWith(QStringLiteral("aggettivi: opzione sconosciuta")));
+}
+
+TEST(RigaComando, CountedMessagesAgreeWithTheirCount) {
+    QTemporaryDir dir;
+    const QByteArray rotta = "frase\ncane | Nomi\n";
+    const QByteArray righeStrane = QByteArray("frase\n") + QByteArray("x\n").repeated(100);
+    struct Caso {
+        QByteArray dati;
+        const char* atteso;
+    };
+    const Caso casi[] = {
+        {frasi(1), "Tutto a posto: 1 frase caricata."},
+        {frasi(2), "Tutto a posto: 2 frasi caricate."},
+        {frasi(1) + rotta, "1 frase caricata, 1 frase non caricata."},
+        {frasi(2) + rotta + rotta, "2 frasi caricate, 2 frasi non caricate."},
+        {righeStrane + "x\n", "e un altro problema, non elencato:"},
+        {righeStrane + "x\nx\n", "e altri 2 problemi, non elencati:"},
+    };
+    for (const Caso& c : casi) {
+        const QString f = dir.filePath(QStringLiteral("f.txt"));
+        scrivi(f, c.dati);
+        const QByteArray nome = f.toUtf8();
+        const Uscita u = esegui({"--verifica", nome.constData()});
+        EXPECT_TRUE(u.out.contains(QString::fromUtf8(c.atteso))) << u.out.toStdString();
+    }
 }
 
 // The real program, with no display at all: checking needs none.
@@ -338,6 +366,47 @@ TEST(RigaComando, TheProgramChecksAndExportsWithoutADisplay) {
     QByteArray versione;
     EXPECT_EQ(lancia({QStringLiteral("--version")}, &versione), 0);
     EXPECT_EQ(versione, "aggettivi " AGGETTIVI_VERSIONE "\n");
+}
+
+// What a teacher meets first: help, a mistyped option, a file that cannot be
+// read. No English reaches her, with or without the toolkit's translation.
+TEST(RigaComando, TheProgramSpeaksOnlyItalian) {
+    QTemporaryDir dir;
+    const QString cartella = dir.filePath(QStringLiteral("cartella.txt"));
+    QDir().mkpath(cartella);
+    QStringList illeggibili = {cartella, dir.filePath(QStringLiteral("manca.txt"))};
+    // Opens, then fails at the first read (EIO): a read error, as from a bad disk.
+    if (QFileInfo::exists(QStringLiteral("/proc/self/mem")))
+        illeggibili << QStringLiteral("/proc/self/mem");
+    const QString chiuso = dir.filePath(QStringLiteral("chiuso.txt"));
+    scrivi(chiuso, frasi(1));
+    QFile(chiuso).setPermissions({}); // unreadable, except to root
+    illeggibili << chiuso;
+
+    const QList<QStringList> comandi = {
+        {QStringLiteral("--help")},
+        {QStringLiteral("--esporta=x")},
+        {QStringLiteral("--frasi=a.txt")},
+        {QStringLiteral("--bogus")},
+        {QStringLiteral("-x")},
+        {QStringLiteral("--verifica")},
+        QStringList{QStringLiteral("--verifica")} + illeggibili,
+    };
+    const QRegularExpression inglese(
+        QStringLiteral("\\b(Usage|Options|Arguments|Unknown|Unexpected|Missing|value|option|"
+                       "Permission|denied|such|error|Input|output|Is a|Displays)\\b"));
+    for (const QStringList& a : comandi) {
+        QProcess p;
+        p.start(QStringLiteral(AGGETTIVI_PROGRAMMA), a);
+        ASSERT_TRUE(p.waitForFinished(60000));
+        const QString testo =
+            QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+        EXPECT_FALSE(testo.isEmpty()) << a.join(' ').toStdString();
+        const QRegularExpressionMatch m = inglese.match(testo);
+        EXPECT_FALSE(m.hasMatch())
+            << a.join(' ').toStdString() << ": «" << m.captured().toStdString() << "» in\n"
+            << testo.toStdString();
+    }
 }
 
 } // namespace

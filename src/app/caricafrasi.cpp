@@ -20,29 +20,34 @@ Contenuto leggi(const QString& nome) {
     Contenuto c;
     const QFileInfo info(nome);
     if (!info.exists()) {
-        c.errore = QStringLiteral("il file non esiste");
+        c.errore = QStringLiteral("il file non esiste: controlla il nome e la cartella");
         return c;
     }
     if (info.isDir()) {
-        c.errore = QStringLiteral("è una cartella, non un file");
+        c.errore = QStringLiteral("è una cartella, non un file: indica un file .txt");
         return c;
     }
     // A pipe or a device could block or never end.
     if (!info.isFile()) {
-        c.errore = QStringLiteral("non è un file normale");
+        c.errore = QStringLiteral(
+            "non è un file di testo ma un file speciale del sistema: indica un file .txt");
         return c;
     }
-    const QString troppo = QStringLiteral("il file è troppo grande (%1 KB; al massimo %2 KB): "
-                                          "non sembra un file di frasi");
+    const QString troppo =
+        QStringLiteral("il file è troppo grande (%1 KB; al massimo %2 KB) per essere un file "
+                       "di frasi: controlla di aver indicato il file giusto");
     if (info.size() > maxByteFile) {
         c.errore = troppo.arg((info.size() + 1023) / 1024).arg(maxByteFile / 1024);
         return c;
     }
     QFile f(nome);
     if (!f.open(QIODevice::ReadOnly)) {
-        c.errore = info.isReadable()
-                       ? QStringLiteral("il file non si può aprire (%1)").arg(f.errorString())
-                       : QStringLiteral("non c'è il permesso di leggere il file");
+        // Said from what is known of the file, never in the system's English.
+        c.errore = !info.isReadable()
+                       ? QStringLiteral("non hai il permesso di leggere il file: chiedi a chi "
+                                        "gestisce il computer, o copia il file in una tua cartella")
+                       : QStringLiteral("il file non si apre: controlla che non sia aperto in "
+                                        "un altro programma e che il disco sia collegato");
         return c;
     }
     c.dati = f.read(maxByteFile + 1);
@@ -50,7 +55,8 @@ Contenuto leggi(const QString& nome) {
         c.errore = troppo.arg((c.dati.size() + 1023) / 1024).arg(maxByteFile / 1024);
         c.dati.clear();
     } else if (f.error() != QFileDevice::NoError) {
-        c.errore = QStringLiteral("errore durante la lettura (%1)").arg(f.errorString());
+        c.errore = QStringLiteral("la lettura del file si è interrotta: controlla che il disco "
+                                  "o la chiavetta siano collegati, o copia di nuovo il file");
         c.dati.clear();
     }
     return c;
@@ -138,15 +144,20 @@ RapportoFrasi caricaFile(Frasi& banca, const QStringList& file) {
                     {f.riga, doppia ? std::string("frase non caricata: è uguale a una frase già "
                                                   "caricata")
                                     : "frase non caricata: non c'è più posto (al massimo " +
-                                          std::to_string(Frasi::maxFrasi) + " frasi in tutto)"}));
+                                          std::to_string(Frasi::maxFrasi) +
+                                          " frasi in tutto): togli qualche file o qualche frase"}));
                 ++mostrati;
             } else {
                 ++taciuti;
             }
         }
         if (taciuti > 0)
-            r.problemi << mostrato +
-                              QStringLiteral(": e altri %1 problemi, non elencati").arg(taciuti);
+            r.problemi
+                << mostrato + QStringLiteral(": ") +
+                       (taciuti == 1
+                            ? QStringLiteral("e un altro problema, non elencato")
+                            : QStringLiteral("e altri %1 problemi, non elencati").arg(taciuti)) +
+                       QStringLiteral(": correggi quelli elencati e controlla di nuovo");
     }
     r.caricate = banca.numeroFrasi();
     return r;
@@ -164,7 +175,7 @@ RapportoFrasi caricaFrasi(Frasi& banca, const QStringList& file) {
         r.caricate = banca.numeroFrasi();
         r.problemi << QStringLiteral(
             "Nessuna frase dei file indicati si è potuta caricare: si usano "
-            "le frasi incorporate.");
+            "le frasi incluse nel programma.");
     }
     return r;
 }
