@@ -116,7 +116,8 @@ TEST(FrasiDaFile, TheStartWindowSaysWhatWasLeftOutAndAClickShowsWhy) {
     Avvio a(3, problemi);
     auto* l = a.f->findChild<QLabel*>(QStringLiteral("AvvisoFrasi"));
     ASSERT_NE(l, nullptr);
-    EXPECT_EQ(l->text(), "3 frasi non sono state caricate: clicca qui per vedere perché.");
+    EXPECT_EQ(l->text(), "Per l'insegnante: 3 frasi non sono state caricate. Clicca qui per "
+                         "sapere perché.");
     EXPECT_TRUE(l->isVisible());
     EXPECT_TRUE(a.f->rect().contains(l->geometry()));
 
@@ -149,7 +150,8 @@ TEST(FrasiDaFile, TheStartWindowSaysWhatWasLeftOutAndAClickShowsWhy) {
 TEST(FrasiDaFile, TheOtherWaysOutStayAsTheyWere) {
     {
         Avvio a(1, {QStringLiteral("x")});
-        EXPECT_EQ(a.avviso->text(), "1 frase non è stata caricata: clicca qui per vedere perché.");
+        EXPECT_EQ(a.avviso->text(),
+                  "Per l'insegnante: 1 frase non è stata caricata. Clicca qui per sapere perché.");
         QTest::mouseClick(a.f.data(), Qt::LeftButton, {}, QPoint(5, 5));
         EXPECT_EQ(a.aperture, 1);
         EXPECT_FALSE(a.m.modo.impostato());
@@ -157,7 +159,7 @@ TEST(FrasiDaFile, TheOtherWaysOutStayAsTheyWere) {
     {
         Avvio a(0, {QStringLiteral("x.txt: il file non esiste")});
         EXPECT_EQ(a.avviso->text(),
-                  "Alcuni file di frasi non sono stati letti: clicca qui per vedere perché.");
+                  "Per l'insegnante: ci sono avvisi sui file di frasi. Clicca qui per leggerli.");
         QTest::mouseClick(bottone(*a.f, "Command2"), Qt::LeftButton);
         EXPECT_EQ(a.m.modo, 1);
         EXPECT_EQ(a.aperture, 1);

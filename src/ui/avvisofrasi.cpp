@@ -25,13 +25,16 @@ AvvisoFrasi::AvvisoFrasi(QWidget* finestra, int scartate, QStringList elencoProb
 }
 
 QString AvvisoFrasi::testoAvviso(int scartate) {
+    // On the pupils' window: it says whom it is for.
     if (scartate == 1)
-        return QStringLiteral("1 frase non è stata caricata: clicca qui per vedere perché.");
+        return QStringLiteral(
+            "Per l'insegnante: 1 frase non è stata caricata. Clicca qui per sapere perché.");
     if (scartate > 1)
-        return QStringLiteral("%1 frasi non sono state caricate: clicca qui per vedere perché.")
+        return QStringLiteral("Per l'insegnante: %1 frasi non sono state caricate. Clicca qui "
+                              "per sapere perché.")
             .arg(scartate);
-    return QStringLiteral("Alcuni file di frasi non sono stati letti: clicca qui per vedere "
-                          "perché.");
+    return QStringLiteral("Per l'insegnante: ci sono avvisi sui file di frasi. Clicca qui per "
+                          "leggerli.");
 }
 
 void AvvisoFrasi::mousePressEvent(QMouseEvent* e) {
@@ -64,9 +67,12 @@ void AvvisoFrasi::mostraElenco() {
     auto* w = new QWidget(nullptr, Qt::Window);
     w->setObjectName(QStringLiteral("ElencoFrasiNonCaricate"));
     w->setAttribute(Qt::WA_DeleteOnClose);
-    w->setWindowTitle(QStringLiteral("Frasi non caricate"));
+    w->setWindowTitle(QStringLiteral("Problemi nei file di frasi"));
     auto* l = new QVBoxLayout(w);
-    l->addWidget(new QLabel(QStringLiteral("Perché alcune frasi non sono state caricate:"), w));
+    l->addWidget(
+        new QLabel(QStringLiteral("Che cosa non va nei file di frasi (il numero dopo il nome del "
+                                  "file è la riga):"),
+                   w));
     auto* testo = new QPlainTextEdit(problemi.join(QLatin1Char('\n')), w);
     testo->setObjectName(QStringLiteral("ElencoProblemi"));
     testo->setReadOnly(true);
