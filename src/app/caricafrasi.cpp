@@ -1,5 +1,6 @@
 #include "app/caricafrasi.h"
 
+#include "app/errorefile.h"
 #include "core/formato.h"
 
 #include <QDir>
@@ -42,12 +43,7 @@ Contenuto leggi(const QString& nome) {
     }
     QFile f(nome);
     if (!f.open(QIODevice::ReadOnly)) {
-        // Said from what is known of the file, never in the system's English.
-        c.errore = !info.isReadable()
-                       ? QStringLiteral("non hai il permesso di leggere il file: chiedi a chi "
-                                        "gestisce il computer, o copia il file in una tua cartella")
-                       : QStringLiteral("il file non si apre: controlla che non sia aperto in "
-                                        "un altro programma e che il disco sia collegato");
+        c.errore = motivoErroreFile(f);
         return c;
     }
     c.dati = f.read(maxByteFile + 1);
@@ -55,8 +51,7 @@ Contenuto leggi(const QString& nome) {
         c.errore = troppo.arg((c.dati.size() + 1023) / 1024).arg(maxByteFile / 1024);
         c.dati.clear();
     } else if (f.error() != QFileDevice::NoError) {
-        c.errore = QStringLiteral("la lettura del file si è interrotta: controlla che il disco "
-                                  "o la chiavetta siano collegati, o copia di nuovo il file");
+        c.errore = motivoErroreFile(f);
         c.dati.clear();
     }
     return c;

@@ -118,7 +118,9 @@ void FinestraScrittura::costruisci() {
         if (compositore.numeroGruppi() == 0 || utf8(testoEsatto->text()) == compositore.testo(g))
             return;
         if (!compositore.impostaTesto(g, utf8(testoEsatto->text())))
-            avvisa(QStringLiteral("Il testo di una parola non può essere vuoto."), true);
+            avvisa(QStringLiteral("Il testo di una parola non può restare vuoto: scrivi la parola "
+                                  "come deve apparire."),
+                   true);
         aggiorna();
     });
 
@@ -301,7 +303,10 @@ void FinestraScrittura::prova_Click() {
     }
     auto p = std::make_unique<Prova>();
     if (!p->stato.frasi.aggiungi(compositore.frase())) {
-        avvisa(QStringLiteral("La frase non entra nell'esercizio."), true);
+        avvisa(QStringLiteral("La frase ha troppe parole per l'esercizio (al massimo %1): unisci "
+                              "quelle che si analizzano insieme.")
+                   .arg(Frasi::maxParole - 1),
+               true);
         return;
     }
     p->finestra = std::make_unique<FinestraEsercizio>(p->stato, servizi);
