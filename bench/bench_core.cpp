@@ -30,9 +30,9 @@ void FraseIntera(benchmark::State& st) {
     const Frasi& f = banca();
     for (auto _ : st) {
         int risposte = 0;
-        for (int w = 1; w <= f.chiave1(7, 0); ++w) {
+        for (int w = 1; w <= f.numeroParole(7); ++w) {
             Domanda d = Domanda::parte;
-            int attesa = f.chiave1(7, w);
+            int attesa = f.chiave(Domanda::parte, 7, w);
             for (;;) {
                 ++risposte;
                 const DopoGiusta dopo = dopoRispostaGiusta(d, attesa, f, 7, w);
@@ -51,7 +51,7 @@ void RiempiBanca(benchmark::State& st) {
     for (auto _ : st) {
         Frasi f;
         f.riempi();
-        benchmark::DoNotOptimize(f.chiave1(29, 0));
+        benchmark::DoNotOptimize(f.numeroParole(29));
     }
 }
 BENCHMARK(RiempiBanca)->Unit(benchmark::kMicrosecond);
@@ -62,7 +62,7 @@ void CaricaFrasiIncorporate(benchmark::State& st) {
     for (auto _ : st) {
         Frasi f;
         for (const Frase& frase : leggiFrasi(testoFrasiIncorporate()).frasi) f.aggiungi(frase);
-        benchmark::DoNotOptimize(f.chiave1(29, 0));
+        benchmark::DoNotOptimize(f.numeroParole(29));
     }
 }
 BENCHMARK(CaricaFrasiIncorporate)->Unit(benchmark::kMicrosecond);

@@ -12,11 +12,11 @@ namespace {
 void ClicCom(benchmark::State& st) {
     Esercizio e(0);
     e.banco.casuale.prossimaFrase(10); // starts with a verb
-    e.f->VIA_Click();
+    e.f->estraiFrase();
     e.banco.modale.risposta = [](QDialog& d) { d.reject(); };
     for (auto _ : st) {
-        e.f->Com10_Click();
-        e.f->com_Click(1);
+        e.f->rispondiVariabile();
+        e.f->rispondi(Domanda::parte, 1);
         if (e.m.nrisposte > 15) e.m.nrisposte = 0; // keep the grading out of it
     }
     st.SetItemsProcessed(st.iterations() * 2);
@@ -26,8 +26,8 @@ BENCHMARK(ClicCom)->Unit(benchmark::kMicrosecond);
 void ClicVIA(benchmark::State& st) {
     Esercizio e(1);
     for (auto _ : st) {
-        e.f->VIA_Click();
-        if (e.m.fatta[29] == 1) e.m.fatta = {}; // never reach the exhausted search
+        e.f->estraiFrase();
+        if (e.m.fatta[29]) e.m.fatta = {}; // never reach the exhausted search
     }
 }
 BENCHMARK(ClicVIA)->Unit(benchmark::kMicrosecond);
@@ -36,10 +36,10 @@ BENCHMARK(ClicVIA)->Unit(benchmark::kMicrosecond);
 void Classifica(benchmark::State& st) {
     Esercizio e(0);
     e.banco.casuale.prossimaFrase(10); // starts with a verb: PARTE  INVARIABILE is wrong
-    e.f->VIA_Click();
+    e.f->estraiFrase();
     for (auto _ : st) {
         e.m.nrisposte = 19;
-        e.f->Com11_Click();
+        e.f->rispondiInvariabile();
     }
     if (e.banco.modale.volte != st.iterations()) st.SkipWithError("no grading");
 }

@@ -29,7 +29,7 @@ int main(int argc, char* argv[]) {
         if (soloPrima)
             PrimoDisegno::esci();
         else
-            inizio->Command1_Click();
+            inizio->scegliAnalisiCompleta();
     });
     inizio->show();
     const int r = QApplication::exec();

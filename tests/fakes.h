@@ -110,7 +110,7 @@ struct Esercizio {
     explicit Esercizio(int modo = -1, std::uint64_t seme = 1,
                        const std::function<void(StatoCorsa&)>& prepara = {})
         : banco(seme) {
-        if (modo >= 0) m.modo = modo;
+        if (modo >= 0) m.modo = static_cast<Modo>(modo);
         if (prepara) prepara(m);
         f = std::make_unique<FinestraEsercizio>(m, banco.servizi());
         f->termina = [this] { ++terminato; };

@@ -62,7 +62,7 @@ inline bool premiGiusto(Esercizio& e) {
     const QString aperta = domandaAperta(e);
     const auto suoniPrima = e.banco.lettore.suonati.size();
     if (aperta == QLatin1String("Com10")) {
-        const int parte = e.m.frasi.chiave1(s, w);
+        const int parte = e.m.frasi.chiave(Domanda::parte, s, w);
         clicca(e.b(parte < 6 ? "Com10" : "Com11"));
     } else {
         const int colonna = colonnaDellaDomanda(aperta);

@@ -134,7 +134,7 @@ TEST(Compositore, EveryBuiltInSentenceCanBeWrittenAgain) {
     for (int s = 0; s < banca.numeroFrasi(); ++s) {
         std::vector<Parola> celle;
         std::string detta;
-        for (int w = 1; w < Frasi::maxParole && banca.chiave1(s, w) != 0; ++w) {
+        for (int w = 1; w < Frasi::maxParole && banca.chiave(Domanda::parte, s, w) != 0; ++w) {
             celle.push_back({banca.testo(s, w), {}});
             for (int k = 1; k <= 10; ++k)
                 celle.back().chiave[static_cast<std::size_t>(k - 1)] =

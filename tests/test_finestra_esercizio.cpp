@@ -45,7 +45,7 @@ TEST(FinestraEsercizio, WaitsForVIAAfterLoading) {
     clicca(e.b("Com11"));
     EXPECT_EQ(e.m.nrisposte, 0);
     e.banco.orologio.t += 30;
-    e.f->Timer1_Timer();
+    e.f->aggiornaOrologio();
     EXPECT_EQ(e.l("Lbclock")->text(), "0");
 }
 
@@ -53,7 +53,7 @@ TEST(FinestraEsercizio, VIADrawsThirtyDifferentSentencesThenReportsTheBankExhaus
     Esercizio e(0, 42);
     std::set<int> viste;
     for (int i = 0; i < 30; ++i) {
-        e.f->VIA_Click();
+        e.f->estraiFrase();
         viste.insert(e.l("Label1")->text().toInt());
         EXPECT_EQ(e.l("Label1")->text(), QString::number(e.m.nfrase));
         EXPECT_FALSE(e.b("VIA")->isVisible());
@@ -62,7 +62,7 @@ TEST(FinestraEsercizio, VIADrawsThirtyDifferentSentencesThenReportsTheBankExhaus
     EXPECT_EQ(*viste.begin(), 0);
     EXPECT_EQ(*viste.rbegin(), 29);
     e.banco.lettore.suonati.clear();
-    e.f->VIA_Click();
+    e.f->estraiFrase();
     EXPECT_EQ(e.l("AVVISO")->text(), "TUTTE LE FRASI SONO COMPLETATE");
     EXPECT_EQ(e.banco.lettore.suonati, (std::vector<std::string>{"rumorevia", "conga"}));
     EXPECT_FALSE(e.b("VIA")->isVisible());
@@ -79,7 +79,7 @@ TEST(FinestraEsercizio, TheWordUnderAnalysisIsRedInBothModes) {
     {
         Esercizio e(0);
         e.banco.casuale.prossimaFrase(2);
-        e.f->VIA_Click();
+        e.f->estraiFrase();
         EXPECT_EQ(e.l("Label1")->text(), "2");
         EXPECT_EQ(coloreTesto(e.l("Lbmostra", 1)), rosso);
         for (int i = 2; i <= 22; ++i) {
@@ -89,13 +89,13 @@ TEST(FinestraEsercizio, TheWordUnderAnalysisIsRedInBothModes) {
         // Nine words, then thirteen empty labels.
         EXPECT_EQ(e.l("Lbmostra", 9)->text().toStdString(), e.m.frasi.testo(2, 9));
         for (int i = 10; i <= 22; ++i) EXPECT_EQ(e.l("Lbmostra", i)->text(), "");
-        EXPECT_EQ(e.m.attesa, e.m.frasi.chiave1(2, 1));
+        EXPECT_EQ(e.m.attesa, e.m.frasi.chiave(Domanda::parte, 2, 1));
     }
     {
         // Adjectives only: a sentence whose first word is an adjective starts there.
         Esercizio e(1);
         e.banco.casuale.prossimaFrase(0);
-        e.f->VIA_Click();
+        e.f->estraiFrase();
         EXPECT_EQ(e.l("Label1")->text(), "0");
         EXPECT_EQ(e.l("Lbmostra", 1)->text(), " Questo");
         EXPECT_EQ(e.m.nparola, 1);
@@ -105,7 +105,7 @@ TEST(FinestraEsercizio, TheWordUnderAnalysisIsRedInBothModes) {
         // Otherwise the first adjective is red and the words before stay green.
         Esercizio e(1);
         e.banco.casuale.prossimaFrase(8);
-        e.f->VIA_Click();
+        e.f->estraiFrase();
         EXPECT_EQ(e.m.nparola, 2);
         EXPECT_EQ(e.m.attesa, 3);
         EXPECT_EQ(coloreTesto(e.l("Lbmostra", 1)), verdeScuro);
@@ -119,20 +119,20 @@ TEST(FinestraEsercizio, TheClockRunsFromTheFirstVIAAndIsNeverReset) {
     Esercizio e;
     // Just before midnight by the wall clock: a monotonic clock does not care.
     e.banco.orologio.t = 86399.5;
-    e.f->VIA_Click();
+    e.f->estraiFrase();
     e.banco.orologio.t = 86402.4;
-    e.f->Timer1_Timer();
+    e.f->aggiornaOrologio();
     EXPECT_EQ(e.l("Lbclock")->text(), "2");
     e.banco.orologio.t += 60;
-    e.f->VIA_Click();
-    e.f->Timer1_Timer();
+    e.f->estraiFrase();
+    e.f->aggiornaOrologio();
     EXPECT_EQ(e.l("Lbclock")->text(), "62");
 }
 
 TEST(FinestraEsercizio, FlashShowsItsTextWithThePanelBlocked) {
     Esercizio e;
     e.banco.casuale.prossimaFrase(10);
-    e.f->VIA_Click();
+    e.f->estraiFrase();
     std::vector<QString> visti;
     bool bloccato = true;
     e.banco.pausa.durante = [&] {
@@ -191,9 +191,9 @@ void passeggiata(int modo) {
         EXPECT_EQ(e.l("AVVISO")->text(),
                   "Bene, hai completato questa frase; ora premi il VIA per proseguire.");
         std::vector<int> attese;
-        const int n = e.m.frasi.chiave1(s, 0);
+        const int n = e.m.frasi.numeroParole(s);
         for (int w = 1; w <= n; ++w)
-            if (modo == 0 || e.m.frasi.chiave1(s, w) == 3) attese.push_back(w);
+            if (modo == 0 || e.m.frasi.chiave(Domanda::parte, s, w) == 3) attese.push_back(w);
         EXPECT_EQ(analizzate, attese) << "sentence " << s;
         for (int i = 1; i <= 9; ++i) EXPECT_FALSE(e.b("Com", i)->isVisible());
     }
@@ -358,7 +358,7 @@ TEST(FinestraEsercizio, CountersAndTheTwentiethAnswer) {
     EXPECT_EQ(e.l("Lpercentuale")->text(), "66");
 
     // Up to the 20th answer, which is wrong and already counted when graded.
-    int livello = 0;
+    Livello livello = Livello::nessuno;
     QString mostrato;
     e.banco.modale.risposta = [&](QDialog& d) {
         livello = e.m.livello;
@@ -371,7 +371,7 @@ TEST(FinestraEsercizio, CountersAndTheTwentiethAnswer) {
     EXPECT_EQ(e.banco.modale.volte, 0);
     // A wrong press on whatever is open.
     if (e.b("Com10")->isVisible()) {
-        const int parte = e.m.frasi.chiave1(e.m.nfrase, e.m.nparola);
+        const int parte = e.m.frasi.chiave(Domanda::parte, e.m.nfrase, e.m.nparola);
         clicca(e.b(parte < 6 ? "Com11" : "Com10"));
     } else {
         auto v = bottoniVisibili(e);
@@ -382,7 +382,7 @@ TEST(FinestraEsercizio, CountersAndTheTwentiethAnswer) {
         clicca(*sbagliato);
     }
     EXPECT_EQ(e.banco.modale.volte, 1);
-    EXPECT_EQ(livello, 2); // two errors before, and the 20th: three
+    EXPECT_EQ(livello, Livello::sufficiente); // two errors before, and the 20th: three
     EXPECT_EQ(mostrato, "20");
     // PROSEGUI: the old figures stay until the next answer.
     EXPECT_EQ(e.m.nrisposte, 0);
@@ -440,8 +440,8 @@ TEST(FinestraEsercizio, ACloseDuringThePauseStopsTheAnswer) {
         for (int i = 1; i <= 9; ++i) EXPECT_FALSE(e.b("Com", i)->isVisible());
         // Nor does any later press.
         const auto suoni = e.banco.lettore.suonati.size();
-        e.f->Com10_Click();
-        e.f->com_Click(1);
+        e.f->rispondiVariabile();
+        e.f->rispondi(Domanda::parte, 1);
         EXPECT_EQ(e.banco.lettore.suonati.size(), suoni);
     }
 }
@@ -473,7 +473,7 @@ TEST(FinestraEsercizio, ErrorLogOpensBesideAndFollowsOnlyOnRequest) {
     EXPECT_TRUE(log->isVisible());
     EXPECT_EQ(etichetta(*log, "Lberrori3")->text(), "Aggettivo");
     EXPECT_EQ(etichetta(*log, "Lberrori11")->text(), "PARTE  INVARIABILE");
-    ASSERT_GT(e.m.frasi.chiave1(29, 1), 5); // the first word of 29 is invariable
+    ASSERT_GT(e.m.frasi.chiave(Domanda::parte, 29, 1), 5); // the first word of 29 is invariable
     clicca(e.b("Com10"));
     clicca(e.b("Com10"));
     EXPECT_EQ(etichetta(*log, elemento("RR", 10))->text(), "");
@@ -502,10 +502,10 @@ TEST(LettoreQt, TheRealModulePlaysEverySoundAndMissingFilesChangeNothing) {
     Audio audio(muto, banco.casuale);
     FinestraEsercizio f(m, {banco.orologio, banco.casuale, banco.pausa, audio, banco.modale});
     f.termina = [] {};
-    f.VIA_Click();
-    f.Com10_Click();
-    f.Com11_Click();
-    f.FINE_Click();
+    f.estraiFrase();
+    f.rispondiVariabile();
+    f.rispondiInvariabile();
+    f.esci();
     EXPECT_EQ(m.nrisposte, 2);
     for (Suono s : tuttiISuoni) EXPECT_FALSE(muto.disponibile(s)) << nome(s);
 }

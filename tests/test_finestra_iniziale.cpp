@@ -26,24 +26,24 @@ TEST(FinestraIniziale, FourWaysOutEachOpeningTheExerciseOnce) {
         Avvio a;
         EXPECT_EQ(a.banco.lettore.suonati, std::vector<std::string>{"conga"});
         QTest::mouseClick(bottone(*a.f, "Command1"), Qt::LeftButton);
-        EXPECT_EQ(a.m.modo, 0);
-        EXPECT_TRUE(a.m.modo.impostato());
+        EXPECT_TRUE(a.m.modo == Modo::ogniParola);
+        EXPECT_TRUE(a.m.modo.has_value());
         EXPECT_EQ(a.aperture, 1);
         EXPECT_FALSE(a.f->isVisible());
-        a.f->Timer1_Timer(); // a late tick opens nothing more
-        a.f->Form_Click();
+        a.f->apriPerTempo(); // a late tick opens nothing more
+        a.f->apriConClic();
         EXPECT_EQ(a.aperture, 1);
     }
     {
         Avvio a;
         QTest::mouseClick(bottone(*a.f, "Command2"), Qt::LeftButton);
-        EXPECT_EQ(a.m.modo, 1);
+        EXPECT_TRUE(a.m.modo == Modo::soloAggettivi);
         EXPECT_EQ(a.aperture, 1);
     }
     {
         Avvio a;
         QTest::mouseClick(a.f.data(), Qt::LeftButton, {}, QPoint(5, 5));
-        EXPECT_FALSE(a.m.modo.impostato());
+        EXPECT_FALSE(a.m.modo.has_value());
         EXPECT_EQ(a.aperture, 1);
     }
     {
@@ -51,8 +51,8 @@ TEST(FinestraIniziale, FourWaysOutEachOpeningTheExerciseOnce) {
         auto* timer = a.f->findChild<QTimer*>(QStringLiteral("Timer1"));
         EXPECT_TRUE(timer->isActive());
         EXPECT_EQ(timer->interval(), 10000);
-        a.f->Timer1_Timer();
-        EXPECT_FALSE(a.m.modo.impostato());
+        a.f->apriPerTempo();
+        EXPECT_FALSE(a.m.modo.has_value());
         EXPECT_EQ(a.aperture, 1);
         EXPECT_FALSE(timer->isActive());
     }

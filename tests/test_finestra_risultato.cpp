@@ -21,7 +21,7 @@ struct Risultato {
             sessione.soloClassifica();
         }
         FinestraRisultato f(sessione, banco.servizi(), nullptr, record);
-        EXPECT_EQ(m.livello, livello);
+        EXPECT_EQ(static_cast<int>(m.livello), livello);
         risultato = etichetta(f, "RISULTATO")->text();
         sfondo = etichetta(f, "RISULTATO")->palette().color(QPalette::Window);
         nuovoRecord = etichetta(f, "LbNuovoRecord")->text();
@@ -34,7 +34,7 @@ struct Risultato {
                 colori[r] = c->coloreAttuale();
             }
         }
-        if (prosegui) f.Command1_Click();
+        if (prosegui) f.prosegui();
     }
     static constexpr const char* righe[5] = {"ShOttimo", "ShDistinto", "ShBuono", "ShSufficiente",
                                              "ShOccorre"};

@@ -127,7 +127,7 @@ TEST(FinestraScrittura, EveryBuiltInSentenceWrittenByClicksIsTheTextTheDrillExpo
         QTest::mouseClick(w.b("gruppo", 1), Qt::LeftButton); // from the first word on
         for (const Parola& p : celle) classifica(w, p.chiave);
         ASSERT_TRUE(w.f->frase().completa()) << s;
-        ASSERT_TRUE(w.f->salva_Click()) << s << " " << w.messaggio().toStdString();
+        ASSERT_TRUE(w.f->salvaFrase()) << s << " " << w.messaggio().toStdString();
         EXPECT_EQ(w.contenuto().toStdString(), blocchi[s]) << "sentence " << s;
     }
 }
@@ -212,12 +212,12 @@ TEST(FinestraScrittura, KeysAnswerAsInTheDrillAndEnterMovesOn) {
 TEST(FinestraScrittura, OnlySentencesTheDrillAcceptsAreSavedAndNothingIsLost) {
     Scrittura w;
     w.scrivi("Il cane corre.");
-    EXPECT_FALSE(w.f->salva_Click()); // not classified yet
+    EXPECT_FALSE(w.f->salvaFrase()); // not classified yet
     EXPECT_TRUE(w.messaggio().contains(QStringLiteral("Analizza")));
     classifica(w, Chiave{1});
     classifica(w, Chiave{2});
     classifica(w, Chiave{5});
-    EXPECT_FALSE(w.f->salva_Click()); // no adjective: "solo aggettivi" would have nothing to ask
+    EXPECT_FALSE(w.f->salvaFrase()); // no adjective: "solo aggettivi" would have nothing to ask
     EXPECT_TRUE(w.messaggio().contains(QStringLiteral("aggettiv")));
     EXPECT_FALSE(QFile::exists(w.f->file()));
 
@@ -236,7 +236,7 @@ TEST(FinestraScrittura, OnlySentencesTheDrillAcceptsAreSavedAndNothingIsLost) {
     classifica(w, Chiave{5});
     struct stat inodePrima {};
     ASSERT_EQ(stat(QFile::encodeName(w.f->file()).constData(), &inodePrima), 0);
-    ASSERT_TRUE(w.f->salva_Click()) << w.messaggio().toStdString();
+    ASSERT_TRUE(w.f->salvaFrase()) << w.messaggio().toStdString();
     // A new file renamed over the old one, never the old one rewritten in place:
     // a crash or a kill during the save leaves the old file whole.
     struct stat nuovo {};
@@ -263,7 +263,7 @@ TEST(FinestraScrittura, OnlySentencesTheDrillAcceptsAreSavedAndNothingIsLost) {
         classifica(r, Chiave{2});
         classifica(r, Chiave{3, 1, 1, 0, 0, 0, 0, 0, 1, 1});
         classifica(r, Chiave{5});
-        EXPECT_FALSE(r.f->salva_Click());
+        EXPECT_FALSE(r.f->salvaFrase());
         EXPECT_TRUE(r.messaggio().contains(dove)) << r.messaggio().toStdString();
         EXPECT_TRUE(r.messaggio().contains(QStringLiteral("Non riesco a salvare")));
         QFile dopo2(dove);
@@ -277,7 +277,7 @@ TEST(FinestraScrittura, OnlySentencesTheDrillAcceptsAreSavedAndNothingIsLost) {
         Scrittura r(file);
         r.scrivi("buono");
         classifica(r, Chiave{3, 3, 0, 0, 0, 0, 0, 0, 1, 1});
-        EXPECT_FALSE(r.f->salva_Click());
+        EXPECT_FALSE(r.f->salvaFrase());
         QFile::setPermissions(chiusa.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                  QFileDevice::ExeOwner);
     }
@@ -286,13 +286,13 @@ TEST(FinestraScrittura, OnlySentencesTheDrillAcceptsAreSavedAndNothingIsLost) {
 TEST(FinestraScrittura, ProvaPlaysTheNewSentenceInAWindowOfItsOwn) {
     Scrittura w;
     w.scrivi("Il cane nero corre.");
-    w.f->prova_Click();
+    w.f->provaFrase();
     EXPECT_EQ(w.f->prova(), nullptr); // not classified yet
     classifica(w, Chiave{1});
     classifica(w, Chiave{2});
     classifica(w, Chiave{3, 1, 1, 0, 0, 0, 0, 0, 1, 1});
     classifica(w, Chiave{5});
-    w.f->prova_Click();
+    w.f->provaFrase();
     FinestraEsercizio* prova = w.f->prova();
     ASSERT_NE(prova, nullptr);
     EXPECT_TRUE(prova->isVisible());

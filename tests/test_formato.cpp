@@ -316,7 +316,7 @@ TEST(Formato, TheBankTakesAHundredAndOneSentencesAndCountsWordsNotFillers) {
     for (int i = 0; i < Frasi::maxFrasi; ++i) EXPECT_TRUE(banca->aggiungi(f));
     EXPECT_FALSE(banca->aggiungi(f));
     EXPECT_EQ(banca->numeroFrasi(), 101);
-    EXPECT_EQ(banca->chiave1(100, 0), 2);
+    EXPECT_EQ(banca->numeroParole(100), 2);
     EXPECT_EQ(banca->testo(100, 4), "   ");
     Frase troppe;
     troppe.parole.assign(23, {"cane ", {2}});

@@ -21,7 +21,7 @@ const Frasi& banca() {
 }
 
 int parole(int s) {
-    return banca().chiave1(s, 0);
+    return banca().numeroParole(s);
 }
 std::array<int, 10> chiave(int s, int w) {
     std::array<int, 10> k{};
@@ -181,7 +181,7 @@ TEST(Frasi, FillerCellsAndEmptyCells) {
         for (int c = 2; c <= 10; ++c) EXPECT_EQ(banca().chiave(c, s, 0), 0);
     }
     // Beyond the sentences in use the bank reads as empty.
-    EXPECT_EQ(banca().chiave1(30, 0), 0);
+    EXPECT_EQ(banca().numeroParole(30), 0);
     EXPECT_EQ(banca().testo(100, 22), "");
 }
 
@@ -193,7 +193,7 @@ TEST(Frasi, CellsQuotedAsFromTheData) {
     EXPECT_EQ(chiave(1, 10), (std::array<int, 10>{3, 2, 0, 3, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(parole(2), 9);
     EXPECT_EQ(banca().testo(29, 2), "quasi");
-    EXPECT_EQ(banca().chiave1(29, 2), 6);
+    EXPECT_EQ(banca().chiave(Domanda::parte, 29, 2), 6);
     for (int s : {7, 9, 23}) EXPECT_EQ(parole(s), 22);
 
     // Text, then the key prefix it must carry somewhere in the bank.
@@ -285,9 +285,9 @@ TEST(Frasi, CellsQuotedAsFromTheData) {
 TEST(FrasiDeathTest, OutOfRangeReadsAreCaught) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_DEATH(banca().testo(101, 0), "check failed");
-    EXPECT_DEATH(banca().chiave1(0, 23), "check failed");
+    EXPECT_DEATH(banca().chiave(Domanda::parte, 0, 23), "check failed");
     EXPECT_DEATH(banca().chiave(11, 0, 0), "check failed");
-    EXPECT_DEATH(banca().chiave1(-1, 0), "check failed");
+    EXPECT_DEATH(banca().numeroParole(-1), "check failed");
 }
 
 } // namespace

@@ -37,7 +37,7 @@ using Traccia = std::vector<std::string>;
 // returns the trail as it stood after each press.
 std::vector<Traccia> gioca(Esercizio& e, int s) {
     e.banco.casuale.prossimaFrase(s, 2);
-    e.f->VIA_Click();
+    e.f->estraiFrase();
     std::vector<Traccia> viste;
     for (int premute = 0; premute < 200 && premiGiusto(e); ++premute) viste.push_back(traccia(e));
     return viste;
@@ -137,7 +137,7 @@ TEST(FrasiDaFile, TheStartWindowSaysWhatWasLeftOutAndAClickShowsWhy) {
     auto* timer = a.f->findChild<QTimer*>(QStringLiteral("Timer1"));
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 10000);
-    a.f->Timer1_Timer();
+    a.f->apriPerTempo();
     EXPECT_EQ(a.aperture, 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(a.f);
@@ -154,14 +154,14 @@ TEST(FrasiDaFile, TheOtherWaysOutStayAsTheyWere) {
                   "Per l'insegnante: 1 frase non è stata caricata. Clicca qui per sapere perché.");
         QTest::mouseClick(a.f.data(), Qt::LeftButton, {}, QPoint(5, 5));
         EXPECT_EQ(a.aperture, 1);
-        EXPECT_FALSE(a.m.modo.impostato());
+        EXPECT_FALSE(a.m.modo.has_value());
     }
     {
         Avvio a(0, {QStringLiteral("x.txt: il file non esiste")});
         EXPECT_EQ(a.avviso->text(),
                   "Per l'insegnante: ci sono avvisi sui file di frasi. Clicca qui per leggerli.");
         QTest::mouseClick(bottone(*a.f, "Command2"), Qt::LeftButton);
-        EXPECT_EQ(a.m.modo, 1);
+        EXPECT_TRUE(a.m.modo == Modo::soloAggettivi);
         EXPECT_EQ(a.aperture, 1);
     }
 }

@@ -18,7 +18,7 @@ Frasi banca() {
 // table alone: every question reached must have a right button.
 std::vector<std::string> analizza(const Frasi& f, int s, int w) {
     std::vector<std::string> traccia;
-    const int parte = f.chiave1(s, w);
+    const int parte = f.chiave(Domanda::parte, s, w);
     EXPECT_TRUE(parte >= 1 && parte <= 9) << s << "/" << w;
     traccia.emplace_back(primaRispostaGiusta(10, parte) ? variabile.traccia : invariabile.traccia);
     Domanda d = Domanda::parte;
@@ -43,7 +43,7 @@ std::vector<std::string> analizza(const Frasi& f, int s, int w) {
 TEST(Percorso, EveryWordOfTheBankCanBeAnalysedToTheEnd) {
     const Frasi f = banca();
     for (int s = 0; s < 30; ++s)
-        for (int w = 1; w <= f.chiave1(s, 0); ++w) {
+        for (int w = 1; w <= f.numeroParole(s); ++w) {
             const auto t = analizza(f, s, w);
             EXPECT_LE(t.size(), 7u);
         }
@@ -82,7 +82,7 @@ TEST(Percorso, FirstQuestionSplitsTheVariableParts) {
 TEST(Percorso, WordByWordAndAdjectiveByAdjective) {
     const Frasi f = banca();
     for (int s = 0; s < 30; ++s) {
-        const int n = f.chiave1(s, 0);
+        const int n = f.numeroParole(s);
         EXPECT_EQ(primaParola(f, s, false), 1);
         // Every word in turn, then completion one past the last.
         int w = 1;
@@ -97,7 +97,7 @@ TEST(Percorso, WordByWordAndAdjectiveByAdjective) {
         // Adjectives only: visits exactly the adjectives, in order, never past n.
         std::vector<int> attesi, visti;
         for (int i = 1; i <= n; ++i)
-            if (f.chiave1(s, i) == 3) attesi.push_back(i);
+            if (f.chiave(Domanda::parte, s, i) == 3) attesi.push_back(i);
         w = primaParola(f, s, true);
         visti.push_back(w);
         for (;;) {

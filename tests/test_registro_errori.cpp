@@ -49,14 +49,14 @@ TEST(FrmErrori, CountsSurviveProseguiAndStandingsCanBeOpened) {
     EXPECT_EQ(conteggio(*f, 11), "");
 
     // "mostra classifica": standings only, and PROSEGUI starts a new series.
-    int livello = 0;
+    Livello livello = Livello::nessuno;
     e.banco.modale.risposta = [&](QDialog& d) {
         livello = e.m.livello;
         EXPECT_EQ(d.parentWidget(), f);
         d.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     };
     clicca(bottone(*f, "Command2"));
-    EXPECT_EQ(livello, 6);
+    EXPECT_EQ(livello, Livello::soloClassifica);
     EXPECT_EQ(e.m.nrisposte, 0);
     EXPECT_EQ(e.m.nottimo + e.m.ndistinto + e.m.nbuono + e.m.nsufficiente + e.m.noccorre, 0);
     clicca(e.b("Command8"));

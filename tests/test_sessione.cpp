@@ -67,7 +67,7 @@ struct Dadi : Casuale {
 struct Corsa {
     explicit Corsa(int modo = 0, const std::vector<Frase>& banca = {}) {
         for (const Frase& f : banca) EXPECT_TRUE(m.frasi.aggiungi(f));
-        sessione.scegliModo(modo);
+        sessione.scegliModo(static_cast<Modo>(modo));
         sessione.carica();
     }
     StatoCorsa m;
@@ -86,7 +86,7 @@ std::vector<std::vector<int>> analizzaFrase(Corsa& c, int s) {
     for (int parole = 0; parole < 23; ++parole) {
         const int w = c.m.nparola;
         std::vector<int> colonne{1};
-        const int parte = f.chiave1(s, w);
+        const int parte = f.chiave(Domanda::parte, s, w);
         auto e = c.sessione.rispondiPrima(parte < 6 ? variabile : invariabile);
         EXPECT_TRUE(e.giusta) << s << "/" << w;
         Domanda d = Domanda::parte;
@@ -106,7 +106,7 @@ std::vector<std::vector<int>> analizzaFrase(Corsa& c, int s) {
         EXPECT_EQ(colonne, colonneAttese(f, s, w)) << "sentence " << s << " word " << w;
         if (e.dopo == Sessione::Dopo::fraseCompletata) return chieste;
         EXPECT_EQ(e.dopo, Sessione::Dopo::prossimaParola);
-        EXPECT_EQ(c.m.attesa, f.chiave1(s, c.m.nparola));
+        EXPECT_EQ(c.m.attesa, f.chiave(Domanda::parte, s, c.m.nparola));
     }
     ADD_FAILURE() << "sentence " << s << " never completes";
     return chieste;
@@ -162,7 +162,7 @@ TEST(Sessione, PathsOnlyATeachersSentenceTakes) {
     c.sessione.estrai(c.dadi, 0);
     EXPECT_FALSE(c.sessione.rispondiPrima(variabile).giusta);
     EXPECT_TRUE(c.sessione.rispondiPrima(invariabile).giusta);
-    EXPECT_EQ(c.sessione.rispondi(Domanda::parte, 8).categoria, 9);
+    EXPECT_EQ(c.sessione.rispondi(Domanda::parte, 8).categoria, Categoria::esclamazione);
     const auto e = c.sessione.rispondi(Domanda::parte, 9);
     EXPECT_EQ(e.traccia, "Esclamazione  e locuzione escl.");
     EXPECT_EQ(e.dopo, Sessione::Dopo::prossimaParola);
@@ -188,7 +188,7 @@ TEST(Sessione, TheDrawStartsTheClockOnceAndNeverRepeatsUntilTheBankIsExhausted) 
     EXPECT_TRUE(x.esaurita);
     EXPECT_TRUE(viste.count(x.nfrase));
     EXPECT_EQ(c.m.nfrase, x.nfrase);
-    EXPECT_EQ(c.m.attesa, c.m.frasi.chiave1(x.nfrase, x.nparola));
+    EXPECT_EQ(c.m.attesa, c.m.frasi.chiave(Domanda::parte, x.nfrase, x.nparola));
 }
 
 TEST(Sessione, WrongAnswersChargeTheirCategoryAndLeaveTheQuestionOpen) {
@@ -197,14 +197,15 @@ TEST(Sessione, WrongAnswersChargeTheirCategoryAndLeaveTheQuestionOpen) {
     c.sessione.estrai(c.dadi, 0);
     auto e = c.sessione.rispondiPrima(invariabile);
     EXPECT_FALSE(e.giusta);
-    EXPECT_EQ(e.categoria, 11);
+    EXPECT_EQ(e.categoria, Categoria::parteInvariabile);
     EXPECT_EQ(e.dopo, Sessione::Dopo::stessaDomanda);
     EXPECT_TRUE(c.sessione.rispondiPrima(variabile).giusta);
     e = c.sessione.rispondi(Domanda::parte, 2);
-    EXPECT_EQ(e.categoria, 3); // counted under the part that should have been seen
+    EXPECT_EQ(e.categoria,
+              Categoria::aggettivo); // counted under the part that should have been seen
     EXPECT_TRUE(c.sessione.rispondi(Domanda::parte, 3).giusta);
     e = c.sessione.rispondi(Domanda::tipo, 1);
-    EXPECT_EQ(e.categoria, 3); // adjective sub-questions count as adjectives
+    EXPECT_EQ(e.categoria, Categoria::aggettivo); // adjective sub-questions count as adjectives
     EXPECT_EQ(c.m.contaerrori[11], 1);
     EXPECT_EQ(c.m.contaerrori[3], 2);
     EXPECT_FALSE(c.m.contaerrori[1].impostato());
@@ -231,9 +232,9 @@ TEST(Sessione, TheTwentiethAnswerClosesTheSeries) {
         EXPECT_FALSE(c.sessione.rispondiPrima(invariabile).chiudeSerie) << i;
     EXPECT_TRUE(c.sessione.rispondiPrima(invariabile).chiudeSerie);
     const auto ch = c.sessione.chiudiSerie(60);
-    EXPECT_EQ(ch.livello, 1);
+    EXPECT_EQ(ch.livello, Livello::occorre);
     EXPECT_FALSE(ch.nuovoRecord);
-    EXPECT_EQ(c.sessione.serie(1), 1);
+    EXPECT_EQ(c.sessione.serie(Livello::occorre), 1);
     // Without PROSEGUI every further answer closes the series again.
     EXPECT_TRUE(c.sessione.rispondiPrima(invariabile).chiudeSerie);
     c.sessione.nuovaSerie(75);
@@ -247,12 +248,12 @@ TEST(Sessione, StandingsStopAtTenAndTheRecordIsRoundedHalfToEven) {
     Corsa c;
     for (int i = 0; i < 12; ++i) {
         c.m.nerrori = 2;
-        EXPECT_EQ(c.sessione.chiudiSerie(0).livello, 3);
+        EXPECT_EQ(c.sessione.chiudiSerie(0).livello, Livello::buono);
     }
-    EXPECT_EQ(c.sessione.serie(3), 10);
-    EXPECT_EQ(c.sessione.serie(6), 0);
+    EXPECT_EQ(c.sessione.serie(Livello::buono), 10);
+    EXPECT_EQ(c.sessione.serie(Livello::soloClassifica), 0);
     c.sessione.soloClassifica();
-    EXPECT_EQ(c.m.livello, 6);
+    EXPECT_EQ(c.m.livello, Livello::soloClassifica);
 
     struct Caso {
         double secondi;

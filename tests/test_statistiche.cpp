@@ -27,19 +27,19 @@ TEST(Statistiche, PercentageIsTruncatedAndExact) {
 }
 
 TEST(Statistiche, LevelsByErrors) {
-    EXPECT_EQ(livelloPerErrori(0), 5);
-    EXPECT_EQ(livelloPerErrori(1), 4);
-    EXPECT_EQ(livelloPerErrori(2), 3);
-    EXPECT_EQ(livelloPerErrori(3), 2);
-    EXPECT_EQ(livelloPerErrori(4), 1);
-    EXPECT_EQ(livelloPerErrori(20), 1);
-    EXPECT_EQ(livello(5)->nome, "OTTIMO");
-    EXPECT_EQ(livello(2)->nome, "SUFFICIENTE");
-    EXPECT_EQ(livello(1)->nome, "OCCORRE ESERCITARSI");
-    EXPECT_EQ(livello(4)->risultato, "distinto!! ");
-    EXPECT_EQ(livello(4)->colore, (Rgb{0, 192, 0}));
-    EXPECT_EQ(livello(6), nullptr);
-    EXPECT_EQ(livello(0), nullptr);
+    EXPECT_EQ(livelloPerErrori(0), Livello::ottimo);
+    EXPECT_EQ(livelloPerErrori(1), Livello::distinto);
+    EXPECT_EQ(livelloPerErrori(2), Livello::buono);
+    EXPECT_EQ(livelloPerErrori(3), Livello::sufficiente);
+    EXPECT_EQ(livelloPerErrori(4), Livello::occorre);
+    EXPECT_EQ(livelloPerErrori(20), Livello::occorre);
+    EXPECT_EQ(datiLivello(Livello::ottimo)->nome, "OTTIMO");
+    EXPECT_EQ(datiLivello(Livello::sufficiente)->nome, "SUFFICIENTE");
+    EXPECT_EQ(datiLivello(Livello::occorre)->nome, "OCCORRE ESERCITARSI");
+    EXPECT_EQ(datiLivello(Livello::distinto)->risultato, "distinto!! ");
+    EXPECT_EQ(datiLivello(Livello::distinto)->colore, (Rgb{0, 192, 0}));
+    EXPECT_EQ(datiLivello(Livello::soloClassifica), nullptr);
+    EXPECT_EQ(datiLivello(Livello::nessuno), nullptr);
 }
 
 TEST(Statistiche, RecordIsCutToTenthsThenRoundedHalfToEven) {

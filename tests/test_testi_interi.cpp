@@ -187,11 +187,11 @@ TEST(TestiInteri, ExerciseWindowWithEveryGroupSentenceAndTrail) {
         NULLA_TAGLIATO(*e.f, qui + " at start");
 
         // Every sentence of the bank, each word in its label.
-        const int n = std::min(e.m.frasi.numeroFrasi(), e.m.numfrasi.intero());
+        const int n = std::min(e.m.frasi.numeroFrasi(), e.m.numfrasi);
         for (int f = 0; f < n; ++f) {
             e.m.fatta = {};
-            e.banco.casuale.prossimaFrase(f, e.m.numfrasi.intero());
-            e.f->VIA_Click();
+            e.banco.casuale.prossimaFrase(f, e.m.numfrasi);
+            e.f->estraiFrase();
             ASSERT_EQ(e.m.nfrase, f);
             NULLA_TAGLIATO(*e.f, qui + " sentence " + std::to_string(f));
             const auto sotto = paroleSottoLaBarra(e);
@@ -224,8 +224,8 @@ TEST(TestiInteri, ExerciseWindowWithEveryGroupSentenceAndTrail) {
 
         // Feedback during the pause, then a whole sentence to its end.
         e.m.fatta = {};
-        e.banco.casuale.prossimaFrase(0, e.m.numfrasi.intero());
-        e.f->VIA_Click();
+        e.banco.casuale.prossimaFrase(0, e.m.numfrasi);
+        e.f->estraiFrase();
         bool vista = false;
         e.banco.pausa.durante = [&] {
             if (vista) return;
@@ -256,11 +256,11 @@ TEST(TestiInteri, WritingWindow) {
         auto premi = [&](const char* array, int i) { bottone(w, elemento(array, i))->click(); };
         w.findChild<QLineEdit*>(QStringLiteral("testoFrase"))
             ->setText(QString::fromStdString(detta + detta)); // too many words: the long message
-        w.dividi_Click();
+        w.dividiFrase();
         NULLA_TAGLIATO(w, qui + " too many words");
         w.findChild<QLineEdit*>(QStringLiteral("testoFrase"))
             ->setText(QString::fromStdString(detta));
-        w.dividi_Click();
+        w.dividiFrase();
         NULLA_TAGLIATO(w, qui + " first question");
         b("Com10")->click();
         NULLA_TAGLIATO(w, qui + " parts");
@@ -271,23 +271,23 @@ TEST(TestiInteri, WritingWindow) {
         for (int g : {2, 3}) {
             premi("pcf", g);
             NULLA_TAGLIATO(w, qui + " degree " + std::to_string(g));
-            w.indietro_Click();
+            w.tornaIndietro();
         }
-        w.indietro_Click();
+        w.tornaIndietro();
         premi("art", 2);
         NULLA_TAGLIATO(w, qui + " determinative");
         premi("det", 1);
         NULLA_TAGLIATO(w, qui + " person");
-        w.indietro_Click();
+        w.tornaIndietro();
         premi("det", 4);
         premi("numerale", 1);
         NULLA_TAGLIATO(w, qui + " optional gender");
         premi("Masfem", 1);
         NULLA_TAGLIATO(w, qui + " number");
         premi("Singplu", 1);
-        w.gruppo_Click(1);
+        w.scegliGruppo(1);
         NULLA_TAGLIATO(w, qui + " a finished word");
-        EXPECT_FALSE(w.salva_Click());
+        EXPECT_FALSE(w.salvaFrase());
         NULLA_TAGLIATO(w, qui + " not all classified");
     }
 }
@@ -344,8 +344,8 @@ TEST(TestiInteri, ErrorLogWholeBesideTheAnswersAndOnTheScreen) {
         e.f->resize(s);
         e.f->move(0, 0);
         e.m.fatta = {};
-        e.banco.casuale.prossimaFrase(22, e.m.numfrasi.intero()); // a 22-word sentence
-        e.f->VIA_Click();
+        e.banco.casuale.prossimaFrase(22, e.m.numfrasi); // a 22-word sentence
+        e.f->estraiFrase();
         for (auto& c : e.m.contaerrori) c = 19;
         clicca(e.b("Command8"));
         RegistroErrori* log = e.f->finestraErrori();

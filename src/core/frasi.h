@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/albero.h"
 #include "core/frase.h"
 
 #include <array>
@@ -7,7 +8,7 @@
 #include <string>
 
 // The sentence bank: texts and grammatical keys of every word, addressed as
-// (sentence 0..100, position 0..22). Position 0 of chiave1 holds the word count.
+// (sentence 0..100, position 0..22). Position 0 holds the word count.
 // An empty cell reads as "" or 0.
 class Frasi {
 public:
@@ -30,16 +31,10 @@ public:
     // Every column of cell (s, w).
     const Chiave& chiaveCella(int s, int w) const { return cella(s, w).chiave; }
 
-    int chiave1(int s, int w) const { return chiave(1, s, w); }
-    int chiave2(int s, int w) const { return chiave(2, s, w); }
-    int chiave3(int s, int w) const { return chiave(3, s, w); }
-    int chiave4(int s, int w) const { return chiave(4, s, w); }
-    int chiave5(int s, int w) const { return chiave(5, s, w); }
-    int chiave6(int s, int w) const { return chiave(6, s, w); }
-    int chiave7(int s, int w) const { return chiave(7, s, w); }
-    int chiave8(int s, int w) const { return chiave(8, s, w); }
-    int chiave9(int s, int w) const { return chiave(9, s, w); }
-    int chiave10(int s, int w) const { return chiave(10, s, w); }
+    // The right answer to question `d` for cell (s, w), 0 where none.
+    int chiave(Domanda d, int s, int w) const { return chiave(domanda(d).colonna, s, w); }
+    // Words of sentence s to analyse (the fillers after them not counted).
+    int numeroParole(int s) const { return chiave(1, s, 0); }
 
     // Number of sentences stored (indices 0..numeroFrasi()-1).
     int numeroFrasi() const { return frasiPiene; }

@@ -3,14 +3,14 @@
 int primaParola(const Frasi& frasi, int s, bool soloAggettivi) {
     int w = 1;
     if (soloAggettivi) {
-        const int n = frasi.chiave1(s, 0);
-        while (w < n && frasi.chiave1(s, w) != codiceAggettivo) ++w;
+        const int n = frasi.numeroParole(s);
+        while (w < n && frasi.chiave(Domanda::parte, s, w) != codiceAggettivo) ++w;
     }
     return w;
 }
 
 Avanzamento finisciParola(const Frasi& frasi, int s, int nparola, bool soloAggettivi) {
-    const int n = frasi.chiave1(s, 0);
+    const int n = frasi.numeroParole(s);
     if (!soloAggettivi) {
         const int w = nparola + 1;
         return {w, w > n};
@@ -18,7 +18,7 @@ Avanzamento finisciParola(const Frasi& frasi, int s, int nparola, bool soloAgget
     int w = nparola;
     while (w < n) {
         ++w;
-        if (frasi.chiave1(s, w) == codiceAggettivo) return {w, false};
+        if (frasi.chiave(Domanda::parte, s, w) == codiceAggettivo) return {w, false};
     }
     return {w, true};
 }

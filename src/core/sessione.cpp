@@ -13,22 +13,28 @@ namespace {
 
 constexpr int serieMassime = 10; // dots in a row of the standings
 
-template <class Stato> auto* contatore(Stato& m, int livello) {
+template <class Stato> auto* contatore(Stato& m, Livello livello) {
     using Puntatore = decltype(&m.nottimo);
     switch (livello) {
-    case 5:
+    case Livello::ottimo:
         return &m.nottimo;
-    case 4:
+    case Livello::distinto:
         return &m.ndistinto;
-    case 3:
+    case Livello::buono:
         return &m.nbuono;
-    case 2:
+    case Livello::sufficiente:
         return &m.nsufficiente;
-    case 1:
+    case Livello::occorre:
         return &m.noccorre;
-    default:
-        return static_cast<Puntatore>(nullptr);
+    case Livello::nessuno:
+    case Livello::soloClassifica:
+        break;
     }
+    return static_cast<Puntatore>(nullptr);
+}
+
+bool soloAggettivi(const StatoCorsa& m) {
+    return m.modo == Modo::soloAggettivi;
 }
 
 } // namespace
@@ -53,14 +59,14 @@ Sessione::Estrazione Sessione::estrai(Casuale& casuale, double ora) {
     m.avviato = true;
 
     casuale.rimescola();
-    const int numfrasi = std::clamp(m.numfrasi.intero(), 1, Frasi::maxFrasi);
+    const int numfrasi = std::clamp(m.numfrasi, 1, Frasi::maxFrasi);
     int tentativi = 0;
     int nfrase = 0;
     bool esaurita = false;
     for (;;) {
         nfrase = std::clamp(static_cast<int>(std::floor(casuale.uniforme() * numfrasi)), 0,
                             numfrasi - 1);
-        if (m.fatta[static_cast<std::size_t>(nfrase)] == 0) break;
+        if (!m.fatta[static_cast<std::size_t>(nfrase)]) break;
         // The last sentence drawn stays on screen, although it was seen before.
         if (++tentativi > tentativiMassimi) {
             esaurita = true;
@@ -68,16 +74,17 @@ Sessione::Estrazione Sessione::estrai(Casuale& casuale, double ora) {
         }
     }
     m.nfrase = nfrase;
-    m.fatta[static_cast<std::size_t>(nfrase)] = 1;
-    m.nparola = primaParola(m.frasi, nfrase, m.modo == 1);
-    m.attesa = m.frasi.chiave1(nfrase, m.nparola);
+    m.fatta[static_cast<std::size_t>(nfrase)] = true;
+    m.nparola = primaParola(m.frasi, nfrase, soloAggettivi(m));
+    m.attesa = m.frasi.chiave(Domanda::parte, nfrase, m.nparola);
     return {nfrase, m.nparola, esaurita, primaVolta};
 }
 
 Sessione::Esito Sessione::conta(Esito e) {
     if (!e.giusta) {
-        if (e.categoria >= 0 && e.categoria < static_cast<int>(m.contaerrori.size()))
-            ++m.contaerrori[static_cast<std::size_t>(e.categoria)];
+        const int c = static_cast<int>(e.categoria);
+        if (c >= 0 && c < static_cast<int>(m.contaerrori.size()))
+            ++m.contaerrori[static_cast<std::size_t>(c)];
         ++m.nerrori;
     }
     ++m.nrisposte;
@@ -88,15 +95,15 @@ Sessione::Esito Sessione::conta(Esito e) {
 Sessione::Esito Sessione::rispondiPrima(const PrimaDomanda& p) {
     m.risposta = p.codice;
     Esito e;
-    if (!primaRispostaGiusta(p.codice, m.frasi.chiave1(m.nfrase, m.nparola))) {
-        e.categoria = p.codice;
+    if (!primaRispostaGiusta(p.codice, m.frasi.chiave(Domanda::parte, m.nfrase, m.nparola))) {
+        e.categoria = static_cast<Categoria>(p.codice);
         return conta(e);
     }
     e.giusta = true;
     e.dopo = Dopo::parti;
     e.primaParte = p.primo;
     e.ultimaParte = p.ultimo;
-    e.etichettaTraccia = std::clamp(m.ndisplay.intero(), 1, 10);
+    e.etichettaTraccia = std::clamp(m.ndisplay, 1, 10);
     e.traccia = p.traccia;
     e.colore = p.colore;
     return conta(e);
@@ -112,20 +119,21 @@ Sessione::Esito Sessione::rispondi(Domanda d, int indice) {
     m.risposta = indice;
     if (m.risposta != m.attesa) {
         // A wrong part of speech counts under the one that should have been seen.
-        e.categoria = d == Domanda::parte ? m.attesa.intero() : m.categoria.intero();
+        e.categoria = d == Domanda::parte ? static_cast<Categoria>(m.attesa) : m.categoria;
         return conta(e);
     }
     e.giusta = true;
     e = conta(e);
     m.ndisplay = m.ndisplay + 1;
     const Bottone& b = desc.bottoni[static_cast<std::size_t>(indice - 1)];
-    e.etichettaTraccia = std::clamp(m.ndisplay.intero(), 1, 10);
+    e.etichettaTraccia = std::clamp(m.ndisplay, 1, 10);
     e.traccia = b.traccia;
     e.colore = b.colore;
-    if (d == Domanda::parte && indice == codiceAggettivo) m.categoria = m.attesa.intero();
+    if (d == Domanda::parte && indice == codiceAggettivo)
+        m.categoria = static_cast<Categoria>(m.attesa);
 
     const DopoGiusta dopo = dopoRispostaGiusta(d, indice, m.frasi, m.nfrase, m.nparola);
-    if (dopo.fineParola) return finisciParola(e, desc.fineSempreCompleta || m.modo != 1);
+    if (dopo.fineParola) return finisciParola(e, desc.fineSempreCompleta || !soloAggettivi(m));
     e.dopo = Dopo::domanda;
     e.prossima = dopo.prossima;
     m.attesa = m.frasi.chiave(dopo.colonna, m.nfrase, m.nparola);
@@ -142,7 +150,7 @@ Sessione::Esito Sessione::finisciParola(Esito e, bool parolaPerParola) {
         e.dopo = Dopo::fraseCompletata;
         return e;
     }
-    m.attesa = m.frasi.chiave1(m.nfrase, m.nparola);
+    m.attesa = m.frasi.chiave(Domanda::parte, m.nfrase, m.nparola);
     e.dopo = Dopo::prossimaParola;
     return e;
 }
@@ -152,19 +160,19 @@ int Sessione::percentuale() const {
 }
 
 Sessione::Chiusura Sessione::chiudiSerie(double ora) {
-    const int lv = livelloPerErrori(m.nerrori);
+    const Livello lv = livelloPerErrori(m.nerrori);
     m.livello = lv;
-    if (auto* n = contatore(m, lv)) *n = std::min(n->intero() + 1, serieMassime);
+    if (auto* n = contatore(m, lv)) *n = std::min(*n + 1, serieMassime);
     // A monotonic clock: the series time is never negative, even across midnight.
     const double tempo = std::max(0.0, ora - m.iniziotest.reale());
-    const bool nuovoRecord = lv == 5 && tempo < m.record;
+    const bool nuovoRecord = lv == Livello::ottimo && tempo < m.record;
     if (nuovoRecord) m.record = arrotondaRecord(tempo);
     return {lv, nuovoRecord};
 }
 
-int Sessione::serie(int livello) const {
+int Sessione::serie(Livello livello) const {
     const auto* n = contatore(std::as_const(m), livello);
-    return n ? std::clamp(n->intero(), 0, serieMassime) : 0;
+    return n ? std::clamp(*n, 0, serieMassime) : 0;
 }
 
 void Sessione::nuovaSerie(double ora) {

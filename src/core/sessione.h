@@ -21,7 +21,7 @@ public:
 
     const StatoCorsa& stato() const { return m; }
 
-    void scegliModo(int modo) { m.modo = modo; }
+    void scegliModo(Modo modo) { m.modo = modo; }
 
     // The exercise window's load: initial values and the bank (the built-in
     // sentences unless sentences were loaded before).
@@ -47,8 +47,8 @@ public:
     struct Esito {
         bool ignorata = false; // no such button: nothing happened
         bool giusta = false;
-        int categoria = -1;       // error category charged by a wrong answer
-        bool chiudeSerie = false; // this answer is the last of a series
+        Categoria categoria = Categoria::nessuna; // charged by a wrong answer
+        bool chiudeSerie = false;                 // this answer is the last of a series
         Dopo dopo = Dopo::stessaDomanda;
         // For a right answer: where and what to write in the trail.
         int etichettaTraccia = 0;
@@ -68,15 +68,15 @@ public:
     int percentuale() const;
 
     struct Chiusura {
-        int livello;
+        Livello livello;
         bool nuovoRecord;
     };
     // Grades the series just closed: level, standings (ten at most), best time.
     Chiusura chiudiSerie(double ora);
-    // Series graded at `livello` (1..5) so far, at most ten; 0 for any other level.
-    int serie(int livello) const;
+    // Series graded at `livello` so far, at most ten; 0 for nessuno and soloClassifica.
+    int serie(Livello livello) const;
     // The result window opened only to look at the standings.
-    void soloClassifica() { m.livello = 6; }
+    void soloClassifica() { m.livello = Livello::soloClassifica; }
     // PROSEGUI: the next series starts now.
     void nuovaSerie(double ora);
 

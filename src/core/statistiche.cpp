@@ -9,26 +9,27 @@ int percentualeErrori(int nerrori, int nrisposte) {
 }
 
 namespace {
-constexpr Livello livelli[] = {
-    {1, "OCCORRE ESERCITARSI", "occorre esercitarsi", {255, 128, 128}},
-    {2, "SUFFICIENTE", "sufficiente", {192, 255, 255}},
-    {3, "BUONO", "buono!", {128, 255, 128}},
-    {4, "DISTINTO", "distinto!! ", {0, 192, 0}},
-    {5, "OTTIMO", "ottimo!!!", {255, 255, 0}},
+constexpr DatiLivello livelli[] = {
+    {Livello::occorre, "OCCORRE ESERCITARSI", "occorre esercitarsi", {255, 128, 128}},
+    {Livello::sufficiente, "SUFFICIENTE", "sufficiente", {192, 255, 255}},
+    {Livello::buono, "BUONO", "buono!", {128, 255, 128}},
+    {Livello::distinto, "DISTINTO", "distinto!! ", {0, 192, 0}},
+    {Livello::ottimo, "OTTIMO", "ottimo!!!", {255, 255, 0}},
 };
 } // namespace
 
-int livelloPerErrori(int errori) {
-    if (errori < 1) return 5;
-    if (errori == 1) return 4;
-    if (errori == 2) return 3;
-    if (errori == 3) return 2;
-    return 1;
+Livello livelloPerErrori(int errori) {
+    if (errori < 1) return Livello::ottimo;
+    if (errori == 1) return Livello::distinto;
+    if (errori == 2) return Livello::buono;
+    if (errori == 3) return Livello::sufficiente;
+    return Livello::occorre;
 }
 
-const Livello* livello(int numero) {
-    if (numero < 1 || numero > 5) return nullptr;
-    return &livelli[numero - 1];
+const DatiLivello* datiLivello(Livello l) {
+    const int n = static_cast<int>(l);
+    if (n < 1 || n > 5) return nullptr;
+    return &livelli[n - 1];
 }
 
 int arrotondaRecord(double secondi) {

@@ -85,7 +85,7 @@ FinestraEsercizio::FinestraEsercizio(StatoCorsa& run, Servizi seams, QWidget* pa
     };
     costruisci();
 
-    // Form_Load
+    // On load: the scaling tables and the run values.
     registra();
     ridim.adattaschermo();
     sessione.carica();
@@ -113,8 +113,8 @@ void FinestraEsercizio::costruisci() {
     risposte.costruisciBottoni([this](Domanda d, int i) { rispondi(d, i); });
     Com10 = risposte.Com10;
     Com11 = risposte.Com11;
-    connect(Com10, &QPushButton::clicked, this, &FinestraEsercizio::Com10_Click);
-    connect(Com11, &QPushButton::clicked, this, &FinestraEsercizio::Com11_Click);
+    connect(Com10, &QPushButton::clicked, this, &FinestraEsercizio::rispondiVariabile);
+    connect(Com11, &QPushButton::clicked, this, &FinestraEsercizio::rispondiInvariabile);
 
     gratifica = etichetta(this, figura("gratifica"));
     gratifica->setProperty("autosize", true);
@@ -122,7 +122,7 @@ void FinestraEsercizio::costruisci() {
     risposte.costruisciTraccia();
 
     VIA = pulsante(this, figura("VIA"), QStringLiteral("VIA"));
-    connect(VIA, &QPushButton::clicked, this, &FinestraEsercizio::VIA_Click);
+    connect(VIA, &QPushButton::clicked, this, &FinestraEsercizio::estraiFrase);
 
     costruisciBarra();
 
@@ -135,7 +135,7 @@ void FinestraEsercizio::costruisci() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &FinestraEsercizio::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &FinestraEsercizio::aggiornaOrologio);
     Timer1->start();
 }
 
@@ -172,11 +172,11 @@ void FinestraEsercizio::costruisciBarra() {
     segnoPercento = contatore(riquadroPercentuale, "Label8");
     segnoPercento->setText(QStringLiteral("%"));
     mostraErrori = pulsante(barra, figura("Command8"), QStringLiteral("mostra errori"));
-    connect(mostraErrori, &QPushButton::clicked, this, &FinestraEsercizio::Command8_Click);
+    connect(mostraErrori, &QPushButton::clicked, this, &FinestraEsercizio::mostraRegistro);
     numeroDomanda = etichetta(barra, figura("Label1"), QStringLiteral("n° della domanda"));
     Lbclock = etichetta(barra, figura("Lbclock"), QStringLiteral("0"));
     FINE = pulsante(barra, figura("FINE"), QStringLiteral("FINE"));
-    connect(FINE, &QPushButton::clicked, this, &FinestraEsercizio::FINE_Click);
+    connect(FINE, &QPushButton::clicked, this, &FinestraEsercizio::esci);
 }
 
 void FinestraEsercizio::registra() {
@@ -238,7 +238,7 @@ void FinestraEsercizio::apriPrimaDomanda() {
 
 // ---- sentence cycle ----
 
-void FinestraEsercizio::VIA_Click() {
+void FinestraEsercizio::estraiFrase() {
     azzerapannello();
     servizi.audio.suona(Suono::rumorevia);
     const Sessione::Estrazione x = sessione.estrai(servizi.casuale, servizi.orologio.secondi());
@@ -283,13 +283,13 @@ bool FinestraEsercizio::flash(const QString& messaggio) {
     return true;
 }
 
-void FinestraEsercizio::Timer1_Timer() {
+void FinestraEsercizio::aggiornaOrologio() {
     if (!stato.avviato) return;
     const double trascorsi = std::max(0.0, servizi.orologio.secondi() - stato.inizio.reale());
     Lbclock->setText(QString::number(static_cast<long long>(std::floor(trascorsi))));
 }
 
-void FinestraEsercizio::FINE_Click() {
+void FinestraEsercizio::esci() {
     if (terminando) return;
     terminando = true;
     Timer1->stop();
@@ -301,7 +301,7 @@ void FinestraEsercizio::closeEvent(QCloseEvent* e) {
     // Closing the window through its frame ends the program as FINE does,
     // jingle included: the window is hidden, not closed, so that the last
     // closed window does not end the program before the jingle.
-    FINE_Click();
+    esci();
     e->ignore();
 }
 
@@ -312,10 +312,10 @@ void FinestraEsercizio::resizeEvent(QResizeEvent* e) {
 
 // ---- answers ----
 
-void FinestraEsercizio::Com10_Click() {
+void FinestraEsercizio::rispondiVariabile() {
     primaDomanda(variabile, Com10, Com11);
 }
-void FinestraEsercizio::Com11_Click() {
+void FinestraEsercizio::rispondiInvariabile() {
     primaDomanda(invariabile, Com11, Com10);
 }
 
@@ -395,9 +395,9 @@ void FinestraEsercizio::completaFrase() {
 // ---- statistics ----
 
 bool FinestraEsercizio::aggiornastatistiche(const Sessione::Esito& e) {
-    Lrisposte->setText(QString::number(stato.nrisposte.intero()));
+    Lrisposte->setText(QString::number(stato.nrisposte));
     Lpercentuale->setText(QString::number(sessione.percentuale()));
-    Lerrori->setText(QString::number(stato.nerrori.intero()));
+    Lerrori->setText(QString::number(stato.nerrori));
     if (e.chiudeSerie) classifica();
     return !terminando;
 }
@@ -410,7 +410,7 @@ void FinestraEsercizio::classifica() {
 
 // ---- error log ----
 
-void FinestraEsercizio::Command8_Click() {
+void FinestraEsercizio::mostraRegistro() {
     if (!logErrori) {
         std::array<QString, 11> nomi;
         for (int i = 1; i <= 9; ++i)

@@ -33,22 +33,15 @@ public:
     // How FINE ends the program; tests replace it.
     std::function<void()> termina;
 
-    void VIA_Click();
-    void Com10_Click();
-    void Com11_Click();
-    void com_Click(int Index) { rispondi(Domanda::parte, Index); }
-    void art_Click(int Index) { rispondi(Domanda::tipo, Index); }
-    void pcf_Click(int Index) { rispondi(Domanda::grado, Index); }
-    void Compar_Click(int Index) { rispondi(Domanda::comparativo, Index); }
-    void sup_Click(int Index) { rispondi(Domanda::superlativo, Index); }
-    void det_Click(int Index) { rispondi(Domanda::determinativo, Index); }
-    void numerale_Click(int Index) { rispondi(Domanda::numerale, Index); }
-    void persona_Click(int Index) { rispondi(Domanda::persona, Index); }
-    void Masfem_Click(int Index) { rispondi(Domanda::genere, Index); }
-    void Singplu_Click(int Index) { rispondi(Domanda::numero, Index); }
-    void FINE_Click();
-    void Command8_Click(); // mostra errori
-    void Timer1_Timer();
+    // The handlers of the window's buttons and timer.
+    void estraiFrase(); // VIA
+    void rispondiVariabile();
+    void rispondiInvariabile();
+    // An answer to question `d` (1-based Index in its button array).
+    void rispondi(Domanda d, int indice);
+    void esci();           // FINE
+    void mostraRegistro(); // "mostra errori"
+    void aggiornaOrologio();
 
     void azzerapannello();
     // The one-second feedback. False when the program ended meanwhile: the
@@ -69,7 +62,6 @@ private:
     void costruisciBarra();
     void registra();
 
-    void rispondi(Domanda d, int indice);
     void primaDomanda(const PrimaDomanda& p, QPushButton* premuto, QPushButton* altro);
     // The sound and the one-second message of an answer; false when the
     // handler must stop.

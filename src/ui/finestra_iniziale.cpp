@@ -66,15 +66,15 @@ FinestraIniziale::FinestraIniziale(StatoCorsa& run, Servizi seams,
         pulsante(this, riga(disegno, "Command1"), sansSerif, QStringLiteral("analisi completa"));
     auto* Command2 =
         pulsante(this, riga(disegno, "Command2"), sansSerif, QStringLiteral("solo aggettivi"));
-    connect(Command1, &QPushButton::clicked, this, &FinestraIniziale::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &FinestraIniziale::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &FinestraIniziale::scegliAnalisiCompleta);
+    connect(Command2, &QPushButton::clicked, this, &FinestraIniziale::scegliSoloAggettivi);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);
-    connect(Timer1, &QTimer::timeout, this, &FinestraIniziale::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &FinestraIniziale::apriPerTempo);
 
-    // Form_Load
+    // On load: scaling tables, then the first sounds.
     ridim.preparatabelle(8);
     ridim.impostaFinestra(this);
     QWidget* registro[] = {Label1, Label2, Label5, Label4, Label6, Label3, Command1, Command2};
@@ -84,25 +84,25 @@ FinestraIniziale::FinestraIniziale(StatoCorsa& run, Servizi seams,
     Timer1->start(10000);
 }
 
-void FinestraIniziale::Command1_Click() {
-    sessione.scegliModo(0);
+void FinestraIniziale::scegliAnalisiCompleta() {
+    sessione.scegliModo(Modo::ogniParola);
     apri();
 }
 
-void FinestraIniziale::Command2_Click() {
-    sessione.scegliModo(1);
+void FinestraIniziale::scegliSoloAggettivi() {
+    sessione.scegliModo(Modo::soloAggettivi);
     apri();
 }
 
-void FinestraIniziale::Form_Click() {
+void FinestraIniziale::apriConClic() {
     apri();
 }
-void FinestraIniziale::Timer1_Timer() {
+void FinestraIniziale::apriPerTempo() {
     apri();
 }
 
 void FinestraIniziale::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) Form_Click();
+    if (e->button() == Qt::LeftButton) apriConClic();
 }
 
 void FinestraIniziale::resizeEvent(QResizeEvent* e) {

@@ -18,10 +18,10 @@ public:
     FinestraIniziale(StatoCorsa& run, Servizi seams, std::function<void()> quandoScelto,
                      QWidget* parent = nullptr);
 
-    void Command1_Click(); // analisi completa
-    void Command2_Click(); // solo aggettivi
-    void Form_Click();
-    void Timer1_Timer();
+    void scegliAnalisiCompleta(); // analisi completa
+    void scegliSoloAggettivi();   // solo aggettivi
+    void apriConClic();
+    void apriPerTempo();
 
     const AdattaFinestra& scala() const { return ridim; }
 

@@ -35,14 +35,14 @@ struct Riga {
     const char* punti;     // dot array
     Twips geometria;       // of the name label
     int sopraPunti;
-    int livello;
+    Livello livello;
 };
 constexpr Riga righe[5] = {
-    {"LbOttimo", "ShOttimo", {2976, 2496, 1308, 348}, 2600, 5},
-    {"LbDistinto", "ShDistinto", {2976, 3024, 1308, 348}, 3100, 4},
-    {"LbBuono", "ShBuono", {2976, 3504, 1308, 348}, 3600, 3},
-    {"LbSufficiente", "ShSufficiente", {2352, 3984, 1932, 348}, 4100, 2},
-    {"LbOccorre", "ShOccorre", {912, 4512, 3372, 348}, 4600, 1},
+    {"LbOttimo", "ShOttimo", {2976, 2496, 1308, 348}, 2600, Livello::ottimo},
+    {"LbDistinto", "ShDistinto", {2976, 3024, 1308, 348}, 3100, Livello::distinto},
+    {"LbBuono", "ShBuono", {2976, 3504, 1308, 348}, 3600, Livello::buono},
+    {"LbSufficiente", "ShSufficiente", {2352, 3984, 1932, 348}, 4100, Livello::sufficiente},
+    {"LbOccorre", "ShOccorre", {912, 4512, 3372, 348}, 4600, Livello::occorre},
 };
 
 } // namespace
@@ -70,7 +70,7 @@ FinestraRisultato::FinestraRisultato(Sessione& run, Servizi seams, QWidget* owne
 
     for (std::size_t r = 0; r < 5; ++r) {
         const Riga& riga = righe[r];
-        const Livello* lv = livello(riga.livello);
+        const DatiLivello* lv = datiLivello(riga.livello);
         QLabel* nome = etichetta(this, riga.etichetta, qs(lv->nome), riga.geometria,
                                  carattere(arial, 13.5, true));
         nome->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -87,14 +87,14 @@ FinestraRisultato::FinestraRisultato(Sessione& run, Servizi seams, QWidget* owne
 
     Command1 = pulsante(this, figura("Command1"), arial, QStringLiteral("PROSEGUI"));
     Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &FinestraRisultato::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &FinestraRisultato::prosegui);
 
-    Form_Load(nuovoRecord);
+    mostraEsito(nuovoRecord);
 }
 
-void FinestraRisultato::Form_Load(bool nuovoRecord) {
+void FinestraRisultato::mostraEsito(bool nuovoRecord) {
     const StatoCorsa& m = sessione.stato();
-    if (const Livello* l = livello(m.livello)) {
+    if (const DatiLivello* l = datiLivello(m.livello)) {
         RISULTATO->setText(qs(l->risultato));
         coloreSfondo(RISULTATO, colore(l->colore));
     }
@@ -110,7 +110,7 @@ void FinestraRisultato::Form_Load(bool nuovoRecord) {
     LbTrecord->setText(QString::number(m.record));
 }
 
-void FinestraRisultato::Command1_Click() {
+void FinestraRisultato::prosegui() {
     sessione.nuovaSerie(servizi.orologio.secondi());
     accept();
 }

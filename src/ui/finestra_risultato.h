@@ -19,10 +19,10 @@ public:
     // `nuovoRecord`: the series just graded set a new best time.
     FinestraRisultato(Sessione& run, Servizi seams, QWidget* owner, bool nuovoRecord = false);
 
-    void Command1_Click(); // PROSEGUI
+    void prosegui(); // PROSEGUI
 
 private:
-    void Form_Load(bool nuovoRecord);
+    void mostraEsito(bool nuovoRecord);
 
     Sessione& sessione;
     Servizi servizi;

@@ -105,11 +105,11 @@ void FinestraScrittura::costruisci() {
 
     testoFrase = applica(new QLineEdit(this), figura("testoFrase"), arial);
     testoFrase->setPlaceholderText(QStringLiteral("Scrivi qui la frase"));
-    connect(testoFrase, &QLineEdit::returnPressed, this, &FinestraScrittura::dividi_Click);
-    bottone(this, "dividi", QStringLiteral("Dividi in parole"), &FinestraScrittura::dividi_Click);
+    connect(testoFrase, &QLineEdit::returnPressed, this, &FinestraScrittura::dividiFrase);
+    bottone(this, "dividi", QStringLiteral("Dividi in parole"), &FinestraScrittura::dividiFrase);
     unisci = bottone(this, "unisci", QStringLiteral("Unisci alla seguente"),
-                     &FinestraScrittura::unisci_Click);
-    separa = bottone(this, "separa", QStringLiteral("Separa"), &FinestraScrittura::separa_Click);
+                     &FinestraScrittura::unisciGruppi);
+    separa = bottone(this, "separa", QStringLiteral("Separa"), &FinestraScrittura::separaGruppo);
     testoEsatto = applica(new QLineEdit(this), figura("testoEsatto"), arial);
     testoEsatto->setPlaceholderText(QStringLiteral("testo esatto della parola"));
     testoEsatto->setToolTip(QStringLiteral("Il testo della parola come apparirà, spazi compresi"));
@@ -131,7 +131,7 @@ void FinestraScrittura::costruisci() {
         b->setFocusPolicy(Qt::NoFocus);
         b->setFlat(true);
         b->hide();
-        connect(b, &QPushButton::clicked, this, [this, i] { gruppo_Click(i); });
+        connect(b, &QPushButton::clicked, this, [this, i] { scegliGruppo(i); });
         gruppi[static_cast<std::size_t>(i)] = b;
     }
 
@@ -139,9 +139,9 @@ void FinestraScrittura::costruisci() {
     connect(risposte.Com10, &QPushButton::clicked, this, [this] { primaRisposta(true); });
     connect(risposte.Com11, &QPushButton::clicked, this, [this] { primaRisposta(false); });
     salta =
-        bottone(this, "salta", QStringLiteral("Nessun genere"), &FinestraScrittura::salta_Click);
+        bottone(this, "salta", QStringLiteral("Nessun genere"), &FinestraScrittura::saltaGenere);
     riapri = bottone(this, "riapri", QStringLiteral("Analizza di nuovo"),
-                     &FinestraScrittura::riapri_Click);
+                     &FinestraScrittura::riapriGruppo);
     risposte.costruisciTraccia();
 
     messaggio = applica(new QLabel(this), figura("messaggio"), arial);
@@ -149,10 +149,10 @@ void FinestraScrittura::costruisci() {
     messaggio->setAlignment(Qt::AlignCenter);
 
     auto* barra = applica(new QFrame(this), figura("barra"), arial);
-    bottone(barra, "indietro", QStringLiteral("Indietro"), &FinestraScrittura::indietro_Click);
-    bottone(barra, "nuova", QStringLiteral("Nuova frase"), &FinestraScrittura::nuova_Click);
-    bottone(barra, "prova", QStringLiteral("Prova"), &FinestraScrittura::prova_Click);
-    bottone(barra, "salva", QStringLiteral("Salva"), &FinestraScrittura::salva_Click);
+    bottone(barra, "indietro", QStringLiteral("Indietro"), &FinestraScrittura::tornaIndietro);
+    bottone(barra, "nuova", QStringLiteral("Nuova frase"), &FinestraScrittura::nuovaFrase);
+    bottone(barra, "prova", QStringLiteral("Prova"), &FinestraScrittura::provaFrase);
+    bottone(barra, "salva", QStringLiteral("Salva"), &FinestraScrittura::salvaFrase);
     bottone(barra, "chiudi", QStringLiteral("Chiudi"), &QWidget::close);
 }
 
@@ -212,7 +212,7 @@ void FinestraScrittura::aggiorna() {
     for (const auto& v : compositore.traccia()) risposte.scrivi(i++, v.testo, v.colore);
 }
 
-void FinestraScrittura::dividi_Click() {
+void FinestraScrittura::dividiFrase() {
     compositore.impostaFrase(utf8(testoFrase->text()));
     const int n = compositore.numeroGruppi();
     if (n == 0)
@@ -231,32 +231,32 @@ void FinestraScrittura::dividi_Click() {
     aggiorna();
 }
 
-void FinestraScrittura::unisci_Click() {
+void FinestraScrittura::unisciGruppi() {
     compositore.unisci(compositore.corrente());
     aggiorna();
 }
 
-void FinestraScrittura::separa_Click() {
+void FinestraScrittura::separaGruppo() {
     compositore.dividi(compositore.corrente());
     aggiorna();
 }
 
-void FinestraScrittura::gruppo_Click(int indice) {
+void FinestraScrittura::scegliGruppo(int indice) {
     compositore.seleziona(indice - 1);
     aggiorna();
 }
 
-void FinestraScrittura::indietro_Click() {
+void FinestraScrittura::tornaIndietro() {
     compositore.indietro();
     aggiorna();
 }
 
-void FinestraScrittura::riapri_Click() {
+void FinestraScrittura::riapriGruppo() {
     compositore.riapri(compositore.corrente());
     aggiorna();
 }
 
-void FinestraScrittura::salta_Click() {
+void FinestraScrittura::saltaGenere() {
     compositore.salta();
     aggiorna();
 }
@@ -271,7 +271,7 @@ void FinestraScrittura::premuto(Domanda d, int indice) {
     aggiorna();
 }
 
-bool FinestraScrittura::salva_Click() {
+bool FinestraScrittura::salvaFrase() {
     if (!compositore.completa()) {
         avvisa(QStringLiteral("Analizza prima tutte le parole (quelle in nero o in rosso)."), true);
         return false;
@@ -289,7 +289,7 @@ bool FinestraScrittura::salva_Click() {
     return esito.ok;
 }
 
-void FinestraScrittura::prova_Click() {
+void FinestraScrittura::provaFrase() {
     if (!compositore.completa()) {
         avvisa(QStringLiteral("Analizza prima tutte le parole, poi prova la frase."), true);
         return;
@@ -318,7 +318,7 @@ void FinestraScrittura::prova_Click() {
     f->show();
 }
 
-void FinestraScrittura::nuova_Click() {
+void FinestraScrittura::nuovaFrase() {
     testoFrase->clear();
     compositore.impostaFrase("");
     avvisa(QString(), false);

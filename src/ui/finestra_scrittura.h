@@ -30,16 +30,16 @@ public:
     // The exercise window of the last "Prova", if still open.
     FinestraEsercizio* prova() const;
 
-    void dividi_Click();
-    void unisci_Click();
-    void separa_Click();
-    void gruppo_Click(int indice); // 1-based
-    void indietro_Click();
-    void riapri_Click();
-    void salta_Click();
-    bool salva_Click();
-    void prova_Click();
-    void nuova_Click();
+    void dividiFrase();
+    void unisciGruppi();
+    void separaGruppo();
+    void scegliGruppo(int indice); // 1-based
+    void tornaIndietro();
+    void riapriGruppo();
+    void saltaGenere();
+    bool salvaFrase();
+    void provaFrase();
+    void nuovaFrase();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -65,10 +65,10 @@ RegistroErrori::RegistroErrori(Sessione& run, Servizi seams, const std::array<QS
 
     auto* Command2 =
         pulsante(this, riga(disegno, "Command2"), sansSerif, QStringLiteral("mostra classifica"));
-    connect(Command2, &QPushButton::clicked, this, &RegistroErrori::Command2_Click);
+    connect(Command2, &QPushButton::clicked, this, &RegistroErrori::mostraClassifica);
     auto* Command1 =
         pulsante(this, riga(disegno, "Command1"), sansSerif, QStringLiteral("CHIUDI FINESTRA"));
-    connect(Command1, &QPushButton::clicked, this, &RegistroErrori::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &RegistroErrori::chiudi);
 
     // Beside the answer column, over neither the answers nor the trail.
     accanto(this, owner);
@@ -80,11 +80,11 @@ void RegistroErrori::aggiorna() {
             sessione.stato().contaerrori[static_cast<std::size_t>(i)].testo()));
 }
 
-void RegistroErrori::Command1_Click() {
+void RegistroErrori::chiudi() {
     close();
 }
 
-void RegistroErrori::Command2_Click() {
+void RegistroErrori::mostraClassifica() {
     sessione.soloClassifica();
     FinestraRisultato finestra(sessione, servizi, this);
     servizi.modale.mostra(finestra);

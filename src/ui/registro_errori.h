@@ -22,8 +22,8 @@ public:
     // Copies the tally into the count labels.
     void aggiorna();
 
-    void Command1_Click(); // CHIUDI FINESTRA
-    void Command2_Click(); // mostra classifica
+    void chiudi();           // CHIUDI FINESTRA
+    void mostraClassifica(); // mostra classifica
 
 private:
     Sessione& sessione;
