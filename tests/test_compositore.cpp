@@ -123,6 +123,12 @@ TEST(Compositore, StepsBackAcrossGroupsAndReopensAnyGroup) {
     EXPECT_EQ(c.corrente(), 0);
     EXPECT_EQ(c.aperta().tipo, Compositore::Aperta::prima);
     EXPECT_TRUE(c.finito(1));
+    // Finishing the last group goes back to an earlier one still to classify.
+    c.impostaFrase("Il cane");
+    c.seleziona(1);
+    c.rispondiPrima(true);
+    c.rispondi(Domanda::parte, 2);
+    EXPECT_EQ(c.corrente(), 0);
 }
 
 // Every built-in sentence can be written again from its key: the groups by

@@ -1,6 +1,7 @@
 #include "core/formato.h"
 #include "core/frasi.h"
 #include "core/incorporate.h"
+#include "core/nuovafrase.h"
 #include "frasi_oracolo.h"
 
 #include <gtest/gtest.h>
@@ -142,6 +143,34 @@ TEST(Formato, ForgivingWhereItCostsNothing) {
     EXPECT_EQ(l.frasi[0].parole[0].testo, "Il ");
     EXPECT_EQ(l.frasi[0].parole[1].chiave, (Chiave{3, 2, 0, 1, 0, 0, 1, 0, 1, 1}));
     EXPECT_EQ(l.frasi[0].parole[2].testo, "cane.");
+}
+
+// "frase" opens a sentence only as a word of its own, and never on a line with a bar.
+TEST(Formato, WhichLinesOpenASentence) {
+    const std::pair<const char*, bool> casi[] = {
+        {"frase", true},  {"FRASE: Il cane.", true}, {"Frase 12 - Il cane.", true},
+        {"frase:", true}, {"frasetta", false},       {"Frasi", false},
+        {"fras", false},  {"frase | Nome", false},   {"frase: a | b", false},
+    };
+    for (const auto& [riga, apre] : casi) EXPECT_EQ(rigaFrase(riga), apre) << riga;
+    // A word "frase" in a sentence stays a word.
+    const Lettura l = leggiFrasi("frase\nfrase | Nome\nbella | Aggettivo, Qualificativo, "
+                                 "Positivo, Femminile, Singolare\n");
+    ASSERT_EQ(l.frasi.size(), 1u);
+    EXPECT_EQ(l.frasi[0].parole.size(), 2u);
+}
+
+// A sentence added to a file starts on a line of its own, even when the
+// teacher's editor left no line end after the last line.
+TEST(Formato, AppendingKeepsEveryByteAndStartsOnANewLine) {
+    const Frase& f = frasiIncorporate()[0];
+    const std::string nuova = scriviFrasi(std::span(&f, 1));
+    EXPECT_EQ(accodaFrase("", f), nuova);
+    EXPECT_EQ(accodaFrase("# mie\n", f), "# mie\n\n" + nuova);
+    const std::string senzaCapo = scriviFrasi(std::span(&frasiIncorporate()[1], 1));
+    const std::string tutto = accodaFrase(senzaCapo.substr(0, senzaCapo.size() - 1), f);
+    EXPECT_EQ(tutto, senzaCapo + "\n" + nuova);
+    EXPECT_EQ(leggiFrasi(tutto).frasi.size(), 2u);
 }
 
 TEST(Formato, InvariableAdjectivesAndNumerals) {
