@@ -12,7 +12,9 @@
 #include <QTextStream>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -204,6 +206,42 @@ bool senza(std::initializer_list<const char*> a) {
     QStringList l{QStringLiteral("aggettivi")};
     for (const char* s : a) l << QString::fromUtf8(s);
     return senzaFinestra(l);
+}
+
+// Whatever sits in a folder under a *.txt name is either loaded or named with
+// its cause: at the start, and by --verifica given the folder.
+TEST(CaricaFrasi, EveryEntryOfAFolderThatIsSkippedIsNamed) {
+    Cartelle c;
+    const QString cartella = c.frasi("utente", "").chopped(1);
+    scrivi(c.frasi("utente", "buona.txt"), frasi(1));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(c.frasi("utente", "pipe.txt")).constData(), 0644), 0);
+    QDir().mkdir(c.frasi("utente", "cartella.txt"));
+    QFile::link(c.frasi("utente", "manca"), c.frasi("utente", "rotto.txt"));
+    QFile::link(c.frasi("utente", "giro.txt"), c.frasi("utente", "giro.txt"));
+    ::close(::open((QFile::encodeName(cartella) + "/perch\xE9.txt").constData(), O_CREAT | O_WRONLY,
+                   0644));
+    const char* attesi[] = {
+        "/cartella.txt: è una cartella, non un file: indica un file .txt",
+        "/giro.txt: è un collegamento che rimanda a sé stesso (un giro di collegamenti)",
+        "/pipe.txt: non è un file di testo ma un file speciale del sistema (una pipe)",
+        "/rotto.txt: è un collegamento a un file che non esiste",
+        "/perch\uFFFD.txt: il nome del file ha lettere che non sono UTF-8: rinomina il file",
+    };
+    auto banca = std::make_unique<Frasi>();
+    const RapportoFrasi avvio = caricaFrasi(*banca, {});
+    EXPECT_EQ(avvio.caricate, 31);
+    QStringList verificati;
+    auto altra = std::make_unique<Frasi>();
+    const RapportoFrasi verifica = caricaFile(*altra, fileIndicati({cartella}, &verificati));
+    for (const QStringList& problemi : {avvio.problemi, verificati + verifica.problemi}) {
+        EXPECT_EQ(problemi.size(), 5) << problemi.join('\n').toStdString();
+        for (const char* a : attesi)
+            EXPECT_TRUE(problemi.join('\n').contains(cartella + QString::fromUtf8(a)))
+                << a << "\n"
+                << problemi.join('\n').toStdString();
+    }
+    ::unlink(
+        (QFile::encodeName(cartella) + "/perch\xE9.txt").constData()); // Qt could not remove it
 }
 
 TEST(RigaComando, OptionsAndTheirMistakes) {

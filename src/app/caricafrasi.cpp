@@ -1,67 +1,141 @@
 #include "app/caricafrasi.h"
 
-#include "app/errorefile.h"
 #include "core/formato.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSet>
 #include <QStandardPaths>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
 #include <set>
+#include <unistd.h>
 
 namespace {
 
-struct Contenuto {
-    QByteArray dati;
-    QString errore;
-};
+const QString nomeNonUtf8 =
+    QStringLiteral("il nome del file ha lettere che non sono UTF-8: rinomina il file");
 
-Contenuto leggi(const QString& nome) {
-    Contenuto c;
-    const QFileInfo info(nome);
-    if (!info.exists()) {
-        c.errore = QStringLiteral("il file non esiste: controlla il nome e la cartella");
-        return c;
+// Why `nome` cannot be opened, from the system's error.
+QString causa(int e, const QString& nome) {
+    switch (e) {
+    case ENOENT: {
+        struct stat l {};
+        if (::lstat(QFile::encodeName(nome).constData(), &l) == 0 && S_ISLNK(l.st_mode))
+            return QStringLiteral("è un collegamento a un file che non esiste: controlla dove "
+                                  "porta, o indica il file vero");
+        // The command line turns bytes that are not UTF-8 into this mark.
+        if (nome.contains(QChar::ReplacementCharacter)) return nomeNonUtf8;
+        return QStringLiteral("il file non esiste: controlla il nome e la cartella");
     }
-    if (info.isDir()) {
-        c.errore = QStringLiteral("è una cartella, non un file: indica un file .txt");
-        return c;
+    case ELOOP:
+        return QStringLiteral("è un collegamento che rimanda a sé stesso (un giro di "
+                              "collegamenti): indica il file vero");
+    case EACCES:
+        return QStringLiteral("non hai il permesso di leggere il file: chiedi a chi gestisce il "
+                              "computer, o copia il file in una tua cartella");
+    case ENOTDIR:
+        return QStringLiteral("una parte del percorso non è una cartella: controlla il nome");
+    case ENAMETOOLONG:
+        return QStringLiteral("il nome del file è troppo lungo: accorcialo");
+    default:
+        return QStringLiteral("il file non si apre: controlla che non sia aperto in un altro "
+                              "programma e che il disco sia collegato");
     }
-    // A pipe or a device could block or never end.
-    if (!info.isFile()) {
-        c.errore = QStringLiteral(
-            "non è un file di testo ma un file speciale del sistema: indica un file .txt");
-        return c;
-    }
-    const QString troppo =
-        QStringLiteral("il file è troppo grande (%1 KB; al massimo %2 KB) per essere un file "
-                       "di frasi: controlla di aver indicato il file giusto");
-    if (info.size() > maxByteFile) {
-        c.errore = troppo.arg((info.size() + 1023) / 1024).arg(maxByteFile / 1024);
-        return c;
-    }
-    QFile f(nome);
-    if (!f.open(QIODevice::ReadOnly)) {
-        c.errore = motivoErroreFile(f);
-        return c;
-    }
-    c.dati = f.read(maxByteFile + 1);
-    if (c.dati.size() > maxByteFile) {
-        c.errore = troppo.arg((c.dati.size() + 1023) / 1024).arg(maxByteFile / 1024);
-        c.dati.clear();
-    } else if (f.error() != QFileDevice::NoError) {
-        c.errore = motivoErroreFile(f);
-        c.dati.clear();
-    }
-    return c;
+}
+
+QString nonNormale(mode_t m) {
+    if (S_ISDIR(m)) return QStringLiteral("è una cartella, non un file: indica un file .txt");
+    const QString tipo = S_ISFIFO(m)                ? QStringLiteral(" (una pipe)")
+                         : S_ISCHR(m) || S_ISBLK(m) ? QStringLiteral(" (un dispositivo)")
+                         : S_ISSOCK(m)              ? QStringLiteral(" (un socket)")
+                                                    : QString();
+    return QStringLiteral("non è un file di testo ma un file speciale del sistema%1: indica un "
+                          "file .txt")
+        .arg(tipo);
+}
+
+QString troppoGrande(qint64 byte) {
+    return QStringLiteral("il file è troppo grande (%1 KB; al massimo %2 KB) per essere un file "
+                          "di frasi: controlla di aver indicato il file giusto")
+        .arg((byte + 1023) / 1024)
+        .arg(maxByteFile / 1024);
 }
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+bool utf8(const QByteArray& b) {
+    return QString::fromUtf8(b).toUtf8() == b;
+}
+
 } // namespace
+
+Contenuto leggiFileFrasi(const QString& nome) {
+    Contenuto c;
+    const QByteArray percorso = QFile::encodeName(nome);
+    // Refused unopened when it is plainly no file; checked again once open,
+    // in case it was swapped in between. Opening never waits.
+    struct stat prima {};
+    if (::stat(percorso.constData(), &prima) != 0) {
+        c.manca = errno == ENOENT;
+        c.errore = causa(errno, nome);
+        return c;
+    }
+    if (!S_ISREG(prima.st_mode)) {
+        c.errore = nonNormale(prima.st_mode);
+        return c;
+    }
+    const int fd = ::open(percorso.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        c.manca = errno == ENOENT;
+        c.errore = causa(errno, nome);
+        return c;
+    }
+    const auto chiudi = qScopeGuard([fd] { ::close(fd); });
+    if (::fstat(fd, &c.info) != 0) {
+        c.errore = causa(errno, nome);
+        return c;
+    }
+    if (!S_ISREG(c.info.st_mode)) {
+        c.errore = nonNormale(c.info.st_mode);
+        return c;
+    }
+    c.esiste = true;
+    if (c.info.st_size > maxByteFile) {
+        c.errore = troppoGrande(c.info.st_size);
+        return c;
+    }
+    // The size may change while reading: never more than the limit and a byte.
+    c.dati.resize(maxByteFile + 1);
+    qint64 letti = 0;
+    while (letti < c.dati.size()) {
+        const ssize_t n =
+            ::read(fd, c.dati.data() + letti, static_cast<std::size_t>(c.dati.size() - letti));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            c.errore = QStringLiteral("la lettura del file si è interrotta: controlla che il "
+                                      "disco o la chiavetta siano collegati, o copia di nuovo "
+                                      "il file");
+            c.dati.clear();
+            return c;
+        }
+        if (n == 0) break;
+        letti += n;
+    }
+    c.dati.truncate(letti);
+    if (letti > maxByteFile) {
+        c.errore = troppoGrande(letti);
+        c.dati.clear();
+    }
+    return c;
+}
 
 QStringList cartelleFrasi() {
     QStringList cartelle;
@@ -76,24 +150,73 @@ QString fileNuoveFrasi() {
     return QDir(base).filePath(QStringLiteral("aggettivi/frasi/nuove-frasi.txt"));
 }
 
-QStringList fileFrasiPredefiniti() {
+QStringList fileDellaCartella(const QString& cartella, QStringList* problemi) {
+    auto problema = [problemi](const QString& dove, const QString& testo) {
+        if (problemi) *problemi << QDir::toNativeSeparators(dove) + QStringLiteral(": ") + testo;
+    };
+    // Read by hand: the toolkit's listing leaves out, without a word, the
+    // entries a teacher most needs to hear about.
+    DIR* d = ::opendir(QFile::encodeName(cartella).constData());
+    if (!d) {
+        if (errno != ENOENT) // a folder not made yet is no problem
+            problema(cartella, errno == EACCES
+                                   ? QStringLiteral("non hai il permesso di leggere la "
+                                                    "cartella: i suoi file non si caricano")
+                                   : QStringLiteral("la cartella non si apre: i suoi file non si "
+                                                    "caricano"));
+        return {};
+    }
+    const auto chiudi = qScopeGuard([d] { ::closedir(d); });
+    const QDir dir(cartella);
+    QStringList trovati;
+    while (const dirent* e = ::readdir(d)) {
+        const QByteArray n(e->d_name);
+        if (n.startsWith('.') || !n.endsWith(".txt")) continue;
+        if (!utf8(n)) {
+            problema(dir.filePath(QString::fromUtf8(n)), nomeNonUtf8);
+            continue;
+        }
+        trovati << QString::fromUtf8(n);
+    }
+    std::sort(trovati.begin(), trovati.end());
+    for (QString& n : trovati) n = dir.filePath(n);
+    return trovati;
+}
+
+QStringList fileFrasiPredefiniti(QStringList* problemi) {
     QStringList file;
     QSet<QString> nomi;
     QSet<QString> cartelleViste;
     for (const QString& c : cartelleFrasi()) {
-        const QDir dir(c);
-        const QString vera = dir.canonicalPath();
-        if (vera.isEmpty() || cartelleViste.contains(vera)) continue;
+        const QString vera = QDir(c).canonicalPath();
+        if (!vera.isEmpty() && cartelleViste.contains(vera)) continue;
         cartelleViste.insert(vera);
-        const QStringList trovati =
-            dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
-        for (const QString& n : trovati) {
+        for (const QString& f : fileDellaCartella(c, problemi)) {
+            const QString n = QFileInfo(f).fileName();
             if (nomi.contains(n)) continue;
             nomi.insert(n);
-            file << dir.filePath(n);
+            file << f;
         }
     }
     return file;
+}
+
+QStringList fileIndicati(const QStringList& file, QStringList* problemi) {
+    QStringList r;
+    for (const QString& f : file) {
+        struct stat s {};
+        if (::stat(QFile::encodeName(f).constData(), &s) != 0 || !S_ISDIR(s.st_mode)) {
+            r << f;
+            continue;
+        }
+        const qsizetype prima = problemi ? problemi->size() : 0;
+        const QStringList dentro = fileDellaCartella(f, problemi);
+        if (dentro.isEmpty() && problemi && problemi->size() == prima)
+            *problemi << QDir::toNativeSeparators(f) +
+                             QStringLiteral(": nella cartella non c'è nessun file .txt");
+        r << dentro;
+    }
+    return r;
 }
 
 RapportoFrasi caricaFile(Frasi& banca, const QStringList& file) {
@@ -115,7 +238,7 @@ RapportoFrasi caricaFile(Frasi& banca, const QStringList& file) {
             continue;
         }
         if (!vero.isEmpty()) letti.insert(vero);
-        const Contenuto c = leggi(nome);
+        const Contenuto c = leggiFileFrasi(nome);
         if (!c.errore.isEmpty()) {
             r.problemi << mostrato + QStringLiteral(": ") + c.errore;
             continue;
@@ -162,9 +285,15 @@ RapportoFrasi caricaFrasi(Frasi& banca, const QStringList& file) {
     banca.svuota();
     if (file.isEmpty()) {
         banca.riempi();
-        return caricaFile(banca, fileFrasiPredefiniti());
+        QStringList saltati;
+        const QStringList trovati = fileFrasiPredefiniti(&saltati);
+        RapportoFrasi r = caricaFile(banca, trovati);
+        r.problemi = saltati + r.problemi;
+        return r;
     }
-    RapportoFrasi r = caricaFile(banca, file);
+    QStringList saltati;
+    RapportoFrasi r = caricaFile(banca, fileIndicati(file, &saltati));
+    r.problemi = saltati + r.problemi;
     if (banca.numeroFrasi() == 0) {
         banca.riempi();
         r.caricate = banca.numeroFrasi();

@@ -2,8 +2,10 @@
 
 #include "core/frasi.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <sys/stat.h>
 
 // Reading sentence files from disk, a thin layer around the pure parser.
 
@@ -17,6 +19,18 @@ struct RapportoFrasi {
     QStringList problemi; // in Italian, "file:line: what is wrong"
 };
 
+// The bytes of a sentence file, or why they cannot be had. Only a regular
+// file (or a link to one) is read, decided on the opened file: a pipe or a
+// device put in its place could block or never end.
+struct Contenuto {
+    QByteArray dati;
+    QString errore;      // Italian, without the file's name; empty when read
+    bool manca = false;  // nothing by that name
+    bool esiste = false; // a regular file, opened; `info` is its status
+    struct stat info {};
+};
+Contenuto leggiFileFrasi(const QString& nome);
+
 // The aggettivi/frasi folders: the user's data location, then the system ones.
 QStringList cartelleFrasi();
 
@@ -24,9 +38,17 @@ QStringList cartelleFrasi();
 // user's own folder, so that the drill finds them at its next start.
 QString fileNuoveFrasi();
 
-// Every *.txt in those folders, folder by folder, each in file-name order. A
-// name already found in an earlier folder is skipped: the user's copy wins.
-QStringList fileFrasiPredefiniti();
+// Every *.txt of a folder, in file-name order, whatever it is: the load names
+// what is not a file. What cannot even be named (a name that is not UTF-8, a
+// folder that cannot be read) goes to `problemi`, "folder: why".
+QStringList fileDellaCartella(const QString& cartella, QStringList* problemi);
+
+// Those of every folder above, folder by folder. A name already found in an
+// earlier folder is skipped: the user's copy wins.
+QStringList fileFrasiPredefiniti(QStringList* problemi = nullptr);
+
+// The files named on the command line, a folder standing for its *.txt.
+QStringList fileIndicati(const QStringList& file, QStringList* problemi);
 
 // Adds the sentences of `file`, in order, after those already in `banca`
 // until it is full. A file named twice is read once.

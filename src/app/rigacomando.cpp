@@ -125,12 +125,14 @@ Comando leggiComando(const QStringList& argomenti) {
     const VoceAiuto vVersione{QStringLiteral("-v, --version"),
                               QStringLiteral("Mostra la versione.")};
     const VoceAiuto vFrasi{QStringLiteral("--frasi FILE..."),
-                           QStringLiteral("Usa solo le frasi dei FILE indicati, al posto delle "
-                                          "frasi incluse e di quelle delle cartelle.")};
+                           QStringLiteral("Usa solo le frasi dei FILE indicati (di una cartella, "
+                                          "ogni file .txt), al posto delle frasi incluse e di "
+                                          "quelle delle cartelle.")};
     const VoceAiuto vVerifica{
         QStringLiteral("--verifica FILE..."),
-        QStringLiteral("Controlla i FILE di frasi senza aprire finestre: scrive ogni problema "
-                       "ed esce con 0 se è tutto a posto, con 1 se no.")};
+        QStringLiteral("Controlla i FILE di frasi (di una cartella, ogni file .txt) senza "
+                       "aprire finestre: scrive ogni problema ed esce con 0 se è tutto a posto, "
+                       "con 1 se no.")};
     const VoceAiuto vEsporta{
         QStringLiteral("--esporta"),
         QStringLiteral("Scrive le frasi incluse nel formato dei file di frasi.")};
@@ -244,7 +246,9 @@ int eseguiSenzaFinestra(const Comando& c, QTextStream& out, QTextStream& err) {
     }
     case Comando::Azione::verifica: {
         auto banca = std::make_unique<Frasi>();
-        const RapportoFrasi r = caricaFile(*banca, c.file);
+        QStringList saltati;
+        RapportoFrasi r = caricaFile(*banca, fileIndicati(c.file, &saltati));
+        r.problemi = saltati + r.problemi;
         for (const QString& p : r.problemi) out << p << '\n';
         const QString caricate =
             r.caricate == 0
