@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -25,13 +26,15 @@ TEST(Compositore, CutsAtSpacesKeepingPunctuationAndJoinsAndSplitsGroups) {
     EXPECT_TRUE(c.unisci(4));
     EXPECT_EQ(c.testo(4), "meno grande ");
     EXPECT_EQ(c.numeroGruppi(), 7);
-    EXPECT_TRUE(c.unisci(4));
+    EXPECT_TRUE(c.unisci(c.corrente())); // the joined group stays selected
     EXPECT_EQ(c.testo(4), "meno grande della ");
     EXPECT_FALSE(c.unisci(6)); // nothing after the last group
     EXPECT_TRUE(c.dividi(4));
     EXPECT_EQ(testi(c),
               (V{"La ", "mia ", "macchina ", "è ", "meno ", "grande ", "della ", "tua. "}));
+    EXPECT_EQ(c.corrente(), 4);
     EXPECT_FALSE(c.dividi(0)); // a single word
+    c.seleziona(0);
     EXPECT_TRUE(c.impostaTesto(7, "tua."));
     EXPECT_EQ(c.testo(7), "tua.");
     EXPECT_FALSE(c.impostaTesto(7, "   "));
@@ -43,6 +46,61 @@ TEST(Compositore, CutsAtSpacesKeepingPunctuationAndJoinsAndSplitsGroups) {
     c.unisci(0);
     EXPECT_FALSE(c.finito(0));
     EXPECT_EQ(c.testo(0), "La mia ");
+}
+
+// A typo fixed and the sentence cut again: what the teacher did on the words
+// that stayed is kept.
+TEST(Compositore, CuttingAgainKeepsTheGroupsWhoseWordsStayed) {
+    struct Caso {
+        const char* nuova;
+        V gruppi;
+        std::vector<bool> finiti;
+        int perse;
+    };
+    const Caso casi[] = {
+        {"Il Monte Rosa è alto.", {"Il ", "Monte Rosa ", "è", "alto. "}, {1, 1, 1, 1}, 0},
+        {"Il  Monte Rosa è altissimo.",
+         {"Il ", "Monte Rosa ", "è", "altissimo. "},
+         {1, 1, 1, 0},
+         1},
+        {"Il Monte Bianco Rosa è alto.",
+         {"Il ", "Monte ", "Bianco ", "Rosa ", "è", "alto. "},
+         {1, 0, 0, 0, 1, 1},
+         1},
+        {"Ora il Monte Rosa è alto.",
+         {"Ora ", "il ", "Monte Rosa ", "è", "alto. "},
+         {0, 0, 1, 1, 1},
+         1},
+        {"è alto. Il Monte Rosa", {"è ", "alto. ", "Il ", "Monte Rosa "}, {0, 0, 1, 1}, 2},
+    };
+    for (const Caso& k : casi) {
+        Compositore c;
+        c.impostaFrase("Il Monte Rosa è alto.");
+        c.unisci(1);
+        c.impostaTesto(2, "è"); // an exact text stays with its group
+        for (int g = 0; g < 4; ++g) {
+            c.seleziona(g);
+            c.rispondiPrima(true);
+            c.rispondi(Domanda::parte, std::array{1, 2, 5, 2}[static_cast<std::size_t>(g)]);
+        }
+        ASSERT_TRUE(c.completa());
+        EXPECT_EQ(c.confronta(k.nuova).perse, k.perse) << k.nuova;
+        ASSERT_TRUE(c.ritaglia(k.nuova));
+        EXPECT_EQ(testi(c), k.gruppi) << k.nuova;
+        for (std::size_t g = 0; g < k.finiti.size(); ++g)
+            EXPECT_EQ(c.finito(static_cast<int>(g)), k.finiti[g]) << k.nuova << " " << g;
+        EXPECT_EQ(c.analizzati(), 4 - k.perse) << k.nuova;
+    }
+    // Too many groups: refused, nothing changed; joined groups count once.
+    Compositore c;
+    std::string lunga;
+    for (int i = 0; i < 22; ++i) lunga += "parola ";
+    ASSERT_TRUE(c.ritaglia(lunga));
+    EXPECT_FALSE(c.ritaglia(lunga + "ultima"));
+    EXPECT_EQ(c.numeroGruppi(), 22);
+    c.unisci(0);
+    EXPECT_TRUE(c.ritaglia(lunga + "ultima"));
+    EXPECT_EQ(c.testo(21), "ultima ");
 }
 
 TEST(Compositore, TheTreeDecidesEveryQuestionAndRefusesAnswersItDoesNotAsk) {
@@ -157,6 +215,7 @@ TEST(Compositore, EveryBuiltInSentenceCanBeWrittenAgain) {
                 c.impostaTesto(static_cast<int>(g), celle[g].testo);
         }
         ASSERT_EQ(c.numeroGruppi(), static_cast<int>(celle.size())) << s;
+        c.seleziona(0);
         for (const Parola& p : celle) {
             const Chiave& k = p.chiave;
             c.rispondiPrima(k[0] < 6);

@@ -11,18 +11,93 @@ const PrimaDomanda& primaPer(int codice) {
     return codice == variabile.codice ? variabile : invariabile;
 }
 
-} // namespace
-
-void Compositore::impostaFrase(std::string_view testo) {
-    gruppi.clear();
-    attuale = 0;
+std::vector<std::string> parolePer(std::string_view testo) {
+    std::vector<std::string> v;
     std::size_t i = 0;
     while (i < testo.size()) {
         while (i < testo.size() && spazioOCapo(testo[i])) ++i;
         const std::size_t inizio = i;
         while (i < testo.size() && !spazioOCapo(testo[i])) ++i;
-        if (i > inizio) gruppi.push_back({{std::string(testo.substr(inizio, i - inizio))}, {}, {}});
+        if (i > inizio) v.emplace_back(testo.substr(inizio, i - inizio));
     }
+    return v;
+}
+
+} // namespace
+
+void Compositore::impostaFrase(std::string_view testo) {
+    gruppi.clear();
+    attuale = 0;
+    for (std::string& p : parolePer(testo)) gruppi.push_back({{std::move(p)}, {}, {}});
+}
+
+std::vector<Compositore::Gruppo> Compositore::taglia(std::string_view testo, int* perse) const {
+    const std::vector<std::string> nuove = parolePer(testo);
+    std::vector<const std::string*> vecchie;
+    for (const Gruppo& gr : gruppi)
+        for (const std::string& p : gr.parole) vecchie.push_back(&p);
+    // The longest common run of words, old against new: what a typo left alone.
+    const std::size_t n = vecchie.size(), m = nuove.size();
+    std::vector<int> lcs((n + 1) * (m + 1), 0);
+    auto at = [&](std::size_t i, std::size_t j) -> int& { return lcs[i * (m + 1) + j]; };
+    for (std::size_t i = n; i-- > 0;)
+        for (std::size_t j = m; j-- > 0;)
+            at(i, j) = *vecchie[i] == nuove[j] ? at(i + 1, j + 1) + 1
+                                               : std::max(at(i + 1, j), at(i, j + 1));
+    std::vector<std::size_t> abbinata(n, m); // m: no partner
+    for (std::size_t i = 0, j = 0; i < n && j < m;) {
+        if (*vecchie[i] == nuove[j]) {
+            abbinata[i++] = j++;
+        } else if (at(i + 1, j) >= at(i, j + 1)) {
+            ++i;
+        } else {
+            ++j;
+        }
+    }
+    // A group survives when all its words are there, side by side.
+    std::vector<const Gruppo*> tenuto(m, nullptr);
+    std::size_t k = 0;
+    for (const Gruppo& gr : gruppi) {
+        const std::size_t primo = abbinata[k];
+        bool intero = primo < m;
+        for (std::size_t w = 0; w < gr.parole.size(); ++w)
+            intero = intero && abbinata[k + w] == primo + w;
+        if (intero)
+            tenuto[primo] = &gr;
+        else if (perse && !gr.risposte.empty())
+            ++*perse;
+        k += gr.parole.size();
+    }
+    std::vector<Gruppo> v;
+    for (std::size_t j = 0; j < m;) {
+        if (tenuto[j]) {
+            v.push_back(*tenuto[j]);
+            j += tenuto[j]->parole.size();
+        } else {
+            v.push_back({{nuove[j]}, {}, {}});
+            ++j;
+        }
+    }
+    return v;
+}
+
+Compositore::Taglio Compositore::confronta(std::string_view testo) const {
+    Taglio t;
+    t.gruppi = static_cast<int>(taglia(testo, &t.perse).size());
+    return t;
+}
+
+bool Compositore::ritaglia(std::string_view testo) {
+    std::vector<Gruppo> v = taglia(testo, nullptr);
+    if (static_cast<int>(v.size()) > maxGruppi) return false;
+    gruppi = std::move(v);
+    primoDaFare();
+    return true;
+}
+
+int Compositore::analizzati() const {
+    return static_cast<int>(std::count_if(gruppi.begin(), gruppi.end(),
+                                          [](const Gruppo& g) { return !g.risposte.empty(); }));
 }
 
 const Compositore::Gruppo& Compositore::gruppo(int g) const {
@@ -57,7 +132,7 @@ bool Compositore::unisci(int g) {
     primo->esatto.reset();
     primo->risposte.clear();
     gruppi.erase(secondo);
-    primoDaFare();
+    attuale = g;
     return true;
 }
 
@@ -67,7 +142,7 @@ bool Compositore::dividi(int g) {
     auto dove = gruppi.erase(gruppi.begin() + g);
     for (auto p = singole.rbegin(); p != singole.rend(); ++p)
         dove = gruppi.insert(dove, {{*p}, {}, {}});
-    primoDaFare();
+    attuale = g;
     return true;
 }
 

@@ -21,6 +21,18 @@ public:
     // The sentence as typed: cut at spaces, punctuation staying with its word.
     // Every classification is lost.
     void impostaFrase(std::string_view testo);
+    // The sentence typed again (a typo fixed): every group whose words are
+    // still there, in the same order, keeps its join, exact text and answers;
+    // the other words come back as single groups. False, and nothing changed,
+    // when that would make more than maxGruppi groups.
+    bool ritaglia(std::string_view testo);
+    // How many groups with answers ritaglia(testo) would drop, and how many
+    // groups it would make.
+    struct Taglio {
+        int perse = 0;
+        int gruppi = 0;
+    };
+    Taglio confronta(std::string_view testo) const;
 
     int numeroGruppi() const { return static_cast<int>(gruppi.size()); }
     // The group's text as the drill will show it (by default its words, one
@@ -31,11 +43,14 @@ public:
     // Sets the exact text, spaces included; false when empty or only spaces.
     bool impostaTesto(int g, std::string_view testo);
 
-    // Joins group g with the next one; both lose their classification. After
-    // joining or splitting, the first group still to classify is the current one.
+    // Joins group g with the next one; both lose their classification. The
+    // joined group is the current one, so that a third word can follow.
     bool unisci(int g);
-    // Cuts group g back into single words, each to be classified anew.
+    // Cuts group g back into single words, each to be classified anew; the
+    // first of them is the current one.
     bool dividi(int g);
+    // Groups with at least one answer.
+    int analizzati() const;
 
     // ---- classifying, one group at a time ----
 
@@ -97,6 +112,7 @@ private:
         std::vector<Risposta> risposte;
     };
     const Gruppo& gruppo(int g) const;
+    std::vector<Gruppo> taglia(std::string_view testo, int* perse) const;
     // Moves on to the next group, in reading order, still to classify.
     void avanza();
     // The first group still to classify.
