@@ -10,8 +10,11 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,6 +38,21 @@ struct Scrittura {
         QTest::keyClick(campo("testoFrase"), Qt::Key_Return);
     }
     QString messaggio() { return etichetta(*f, QStringLiteral("messaggio"))->text(); }
+    // The next questions about unsaved work get these answers, in turn.
+    void rispondi(std::initializer_list<const char*> r) {
+        risposte.insert(risposte.end(), r);
+        banco.modale.risposta = [this](QDialog& d) {
+            ASSERT_FALSE(risposte.empty()) << "an unexpected question";
+            d.findChild<QPushButton*>(QString::fromLatin1(risposte.front()))->click();
+            risposte.pop_front();
+        };
+    }
+    int domande() const { return banco.modale.volte; }
+    // A key as the keyboard sends it: to the widget with the focus.
+    void tasto(int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QWidget* a = QApplication::focusWidget();
+        QTest::keyClick(a ? a : f.get(), static_cast<Qt::Key>(k), m);
+    }
     QByteArray contenuto() {
         QFile file(f->file());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -50,6 +68,7 @@ struct Scrittura {
     QTemporaryDir dir;
     Banco banco;
     ArchivioFile archivio;
+    std::deque<const char*> risposte;
     std::unique_ptr<FinestraScrittura> f;
 };
 
@@ -101,22 +120,21 @@ TEST(FinestraScrittura, EveryBuiltInSentenceWrittenByClicksIsTheTextTheDrillExpo
     ASSERT_EQ(blocchi.size(), frasi.size());
     for (std::size_t s = 0; s < frasi.size(); ++s) {
         std::vector<Parola> celle;
-        std::string detta;
         for (const Parola& p : frasi[s].parole)
-            if (p.chiave[0] != 0) {
-                celle.push_back(p);
-                detta += p.testo + ' ';
-            }
+            if (p.chiave[0] != 0) celle.push_back(p);
+        // Word by word, as a teacher writes a sentence of more than 22 words:
+        // a part typed and joined, then the rest added and cut again.
         Scrittura w;
-        w.scrivi(detta);
+        std::string detta;
         for (std::size_t g = 0; g < celle.size(); ++g) {
             const int i = static_cast<int>(g) + 1;
+            detta += celle[g].testo + ' ';
+            w.scrivi(detta);
             Compositore solo;
             solo.impostaFrase(celle[g].testo);
-            for (int k = 1; k < solo.numeroGruppi(); ++k) {
-                QTest::mouseClick(w.b("gruppo", i), Qt::LeftButton);
+            QTest::mouseClick(w.b("gruppo", i), Qt::LeftButton);
+            for (int k = 1; k < solo.numeroGruppi(); ++k)
                 QTest::mouseClick(w.b("unisci"), Qt::LeftButton);
-            }
             if (w.f->frase().testo(static_cast<int>(g)) != celle[g].testo) {
                 QTest::mouseClick(w.b("gruppo", i), Qt::LeftButton);
                 w.campo("testoEsatto")->setText(QString::fromStdString(celle[g].testo));
@@ -146,9 +164,15 @@ TEST(FinestraScrittura, JoiningSplittingSteppingBackAndReopening) {
     EXPECT_EQ(w.b("gruppo", 3)->text(), "Rosa ");
     QTest::mouseClick(w.b("gruppo", 2), Qt::LeftButton);
     QTest::mouseClick(w.b("unisci"), Qt::LeftButton);
+    QTest::mouseClick(w.b("unisci"), Qt::LeftButton); // a third word: the selection stayed
+    EXPECT_EQ(w.b("gruppo", 2)->text(), "Monte Rosa è ");
+    QTest::mouseClick(w.b("separa"), Qt::LeftButton);
+    QTest::mouseClick(w.b("unisci"), Qt::LeftButton);
+    EXPECT_EQ(w.b("gruppo", 2)->text(), "Monte Rosa ");
 
     // A step back at each kind of question: the first, the part of speech,
     // an adjective's, and an optional gender.
+    QTest::mouseClick(w.b("gruppo", 1), Qt::LeftButton);
     classifica(w, Chiave{1});
     EXPECT_EQ(w.f->frase().corrente(), 1);
     QTest::mouseClick(w.b("indietro"), Qt::LeftButton);
@@ -229,11 +253,8 @@ TEST(FinestraScrittura, OnlySentencesTheDrillAcceptsAreSavedAndNothingIsLost) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(prima);
     }
-    w.scrivi("Il cane nero corre.");
-    classifica(w, Chiave{1});
-    classifica(w, Chiave{2});
+    w.scrivi("Il cane nero corre."); // the three words already done keep their answers
     classifica(w, Chiave{3, 1, 1, 0, 0, 0, 0, 0, 1, 1});
-    classifica(w, Chiave{5});
     struct stat inodePrima {};
     ASSERT_EQ(stat(QFile::encodeName(w.f->file()).constData(), &inodePrima), 0);
     ASSERT_TRUE(w.f->salvaFrase()) << w.messaggio().toStdString();
@@ -303,6 +324,164 @@ TEST(FinestraScrittura, ProvaPlaysTheNewSentenceInAWindowOfItsOwn) {
     EXPECT_FALSE(prova->isVisible());
     EXPECT_TRUE(w.f->isVisible());            // the writing goes on
     EXPECT_FALSE(QFile::exists(w.f->file())); // trying saves nothing
+}
+
+// A teacher's session: a sentence too long, a typo fixed after the analysis,
+// tries to leave without saving, and the save through the question.
+TEST(FinestraScrittura, ATeacherFixesATypoAndLosesNothingWithoutAnswering) {
+    Scrittura w;
+    w.scrivi("Il cane nero corre.");
+    std::string lunga;
+    for (int i = 0; i < 23; ++i) lunga += "uno ";
+    w.scrivi(lunga);
+    EXPECT_TRUE(w.messaggio().contains(QStringLiteral("al massimo 22")))
+        << w.messaggio().toStdString();
+    EXPECT_EQ(w.f->frase().numeroGruppi(), 4); // the sentence before is still there
+
+    w.scrivi("Il cane nerro corre.");
+    classifica(w, Chiave{1});
+    classifica(w, Chiave{2});
+    classifica(w, Chiave{3, 1, 1, 0, 0, 0, 0, 0, 1, 1});
+    classifica(w, Chiave{5});
+    EXPECT_TRUE(w.messaggio().contains(QStringLiteral("Salva o Prova")));
+    w.rispondi({"rispostaAnnulla", "rispostaNonSalvare"});
+    w.scrivi("Il cane nero corre.");
+    EXPECT_EQ(w.domande(), 1);
+    EXPECT_EQ(w.f->frase().testo(2), "nerro ");
+    EXPECT_TRUE(w.f->frase().completa());
+    w.scrivi("Il cane nero corre.");
+    EXPECT_EQ(w.domande(), 2);
+    EXPECT_EQ(w.b("gruppo", 3)->text(), "nero ");
+    EXPECT_EQ(w.f->frase().analizzati(), 3); // only the word changed is to do again
+    EXPECT_EQ(w.f->frase().corrente(), 2);
+    EXPECT_FALSE(w.messaggio().contains(QStringLiteral("Salva o Prova")));
+    classifica(w, Chiave{3, 1, 1, 0, 0, 0, 0, 0, 1, 1});
+
+    w.rispondi({"rispostaAnnulla", "rispostaAnnulla"});
+    QTest::mouseClick(w.b("nuova"), Qt::LeftButton);
+    EXPECT_FALSE(w.f->close());
+    EXPECT_EQ(w.domande(), 4);
+    EXPECT_TRUE(w.f->isVisible());
+    EXPECT_TRUE(w.f->frase().completa());
+    EXPECT_FALSE(QFile::exists(w.f->file()));
+    w.rispondi({"rispostaSalva"});
+    EXPECT_TRUE(w.f->close());
+    EXPECT_EQ(w.domande(), 5);
+    const Lettura l = leggiFrasi(w.contenuto().toStdString());
+    EXPECT_EQ(l.totaleProblemi(), 0);
+    ASSERT_EQ(l.frasi.size(), 1u);
+    EXPECT_EQ(l.frasi[0].parole[2].testo, "nero ");
+
+    // Saved: a new sentence or closing asks nothing.
+    Scrittura s(w.f->file());
+    s.scrivi("buono");
+    classifica(s, Chiave{3, 3, 0, 0, 0, 0, 0, 0, 1, 1});
+    EXPECT_TRUE(s.f->salvaFrase());
+    EXPECT_FALSE(s.messaggio().contains(QStringLiteral("Salva o Prova")));
+    QTest::mouseClick(s.b("nuova"), Qt::LeftButton);
+    EXPECT_EQ(s.f->frase().numeroGruppi(), 0);
+    EXPECT_EQ(s.domande(), 0);
+}
+
+TEST(FinestraScrittura, DigitsAnswerUnlessATextBoxHasTheFocusAndEscOrInvioGiveThemBack) {
+    Scrittura w;
+    w.f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.f.get()));
+    QLineEdit* frase = w.campo("testoFrase");
+    QLineEdit* esatto = w.campo("testoEsatto");
+    QTest::mouseClick(frase, Qt::LeftButton);
+    QTest::keyClicks(frase, QStringLiteral("Il gatto sta fermo."));
+    w.tasto(Qt::Key_Return); // cut, and the keys answer
+    w.tasto(Qt::Key_1);
+    w.tasto(Qt::Key_1);
+    EXPECT_TRUE(w.f->frase().finito(0));
+    EXPECT_EQ(frase->text(), QStringLiteral("Il gatto sta fermo."));
+
+    // In a text box a digit is text; Esc gives the keys back.
+    w.tasto(Qt::Key_Tab);
+    QTest::mouseClick(frase, Qt::LeftButton);
+    w.tasto(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), esatto);
+    w.tasto(Qt::Key_2); // Tab selected the box's text: the digit replaces it
+    EXPECT_EQ(esatto->text(), QStringLiteral("2"));
+    EXPECT_FALSE(w.f->frase().finito(1));
+    w.tasto(Qt::Key_Escape);
+    EXPECT_NE(QApplication::focusWidget(), esatto);
+    EXPECT_EQ(w.f->frase().testo(1), "2"); // left, so applied
+    QTest::mouseClick(esatto, Qt::LeftButton);
+    esatto->selectAll();
+    QTest::keyClicks(esatto, QStringLiteral("gatto  "));
+    w.tasto(Qt::Key_Return); // applied, and the keys back
+    EXPECT_EQ(w.f->frase().testo(1), "gatto  ");
+    w.tasto(Qt::Key_1);
+    w.tasto(Qt::Key_2);
+    EXPECT_TRUE(w.f->frase().finito(1));
+
+    // Typed, then a click on another word: what the box shows is the word's.
+    QTest::mouseClick(esatto, Qt::LeftButton);
+    esatto->selectAll();
+    QTest::keyClicks(esatto, QStringLiteral(" sta "));
+    QTest::mouseClick(w.b("gruppo", 4), Qt::LeftButton);
+    EXPECT_EQ(w.f->frase().testo(2), " sta ");
+    EXPECT_EQ(w.b("gruppo", 3)->text(), QStringLiteral(" sta "));
+    for (int k : {Qt::Key_1, Qt::Key_3, Qt::Key_1, Qt::Key_1, Qt::Key_1, Qt::Key_1}) w.tasto(k);
+    QTest::mouseClick(w.b("gruppo", 3), Qt::LeftButton);
+    EXPECT_EQ(esatto->text(), QStringLiteral(" sta "));
+    w.tasto(Qt::Key_1);
+    w.tasto(Qt::Key_5);
+    ASSERT_TRUE(w.f->frase().completa());
+
+    // Ctrl+S saves, wherever the focus is.
+    QTest::mouseClick(frase, Qt::LeftButton);
+    w.tasto(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(w.contenuto().contains("\" sta \"")) << w.messaggio().toStdString();
+}
+
+// Prova, the writing window brought forward and closed: the trial goes with
+// it, and no hidden window keeps the program running.
+TEST(FinestraScrittura, ClosingTheWritingWindowLeavesNoWindowBehind) {
+    Scrittura w;
+    w.scrivi("buono");
+    classifica(w, Chiave{3, 3, 0, 0, 0, 0, 0, 0, 1, 1});
+    w.f->provaFrase();
+    ASSERT_NE(w.f->prova(), nullptr);
+    w.f->activateWindow();
+    w.rispondi({"rispostaNonSalvare"});
+    EXPECT_TRUE(w.f->close());
+    EXPECT_EQ(w.f->prova(), nullptr);
+    for (QWidget* t : QApplication::topLevelWidgets())
+        EXPECT_FALSE(t->isVisible()) << t->objectName().toStdString();
+    EXPECT_FALSE(QFile::exists(w.f->file()));
+}
+
+TEST(FinestraScrittura, GuidaShowsTheTeachersGuideWithItsPictures) {
+    Scrittura w;
+    ASSERT_FALSE(w.f->guida.isEmpty()); // beside the test programs, as beside the program
+    QTest::mouseClick(w.b("guida"), Qt::LeftButton);
+    QTextBrowser* g = w.f->finestraGuida();
+    ASSERT_NE(g, nullptr);
+    EXPECT_TRUE(g->isVisible());
+    EXPECT_TRUE(g->toPlainText().contains(QStringLiteral("frase:")));
+    int figure = 0;
+    QTextDocument* doc = g->document();
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+        for (auto i = b.begin(); !i.atEnd(); ++i)
+            if (const QTextCharFormat c = i.fragment().charFormat(); c.isImageFormat()) {
+                ++figure;
+                const QString nome = c.toImageFormat().name();
+                const QVariant r = doc->resource(QTextDocument::ImageResource, QUrl(nome));
+                QImage img = r.value<QImage>();
+                if (img.isNull()) img.loadFromData(r.toByteArray());
+                EXPECT_FALSE(img.isNull()) << nome.toStdString();
+            }
+    EXPECT_GT(figure, 0);
+
+    Scrittura senza;
+    senza.f->guida = senza.dir.filePath(QStringLiteral("frasi.md"));
+    QTest::mouseClick(senza.b("guida"), Qt::LeftButton);
+    EXPECT_EQ(senza.f->finestraGuida(), nullptr);
+    EXPECT_TRUE(senza.messaggio().contains(QStringLiteral("guida")))
+        << senza.messaggio().toStdString();
 }
 
 } // namespace

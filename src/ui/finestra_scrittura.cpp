@@ -1,14 +1,24 @@
 #include "ui/finestra_scrittura.h"
 
+#include "core/formato.h"
 #include "core/nuovafrase.h"
 #include "ui/finestra_esercizio.h"
 #include "ui/geometria.h"
 #include "ui/pulsante.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QUrl>
+#include <span>
 
 namespace {
 
@@ -32,11 +42,13 @@ constexpr Figura disegno[] = {
     {"messaggio", {5040, 7035, 7275, 915}, 11, true, verdeScuro},
     {"barra", {-30, 8130, 12390, 750}, 0, true, {}, Rgb{0, 0, 255}},
     // Inside the bar:
-    {"indietro", {120, 120, 1800, 540}, 10},
-    {"nuova", {2040, 120, 1800, 540}, 10},
-    {"prova", {6120, 120, 1800, 540}, 10},
-    {"salva", {8040, 120, 1800, 540}, 10},
-    {"chiudi", {10200, 120, 2040, 540}, 10},
+    {"indietro", {120, 120, 1650, 540}, 10},
+    {"nuova", {1860, 120, 1650, 540}, 10},
+    {"prova", {3840, 120, 1650, 540}, 10},
+    {"salva", {5580, 120, 1650, 540}, 10},
+    {"salvaIn", {7320, 120, 1650, 540}, 10},
+    {"guida", {9120, 120, 1350, 540}, 10},
+    {"chiudi", {10590, 120, 1650, 540}, 10},
 };
 const Figura& figura(std::string_view nome) {
     return riga(disegno, nome);
@@ -48,6 +60,10 @@ constexpr int sopraGruppo(int i) {
 
 std::string utf8(const QString& s) {
     return s.toStdString();
+}
+
+std::string testoFile(const Frase& f) {
+    return scriviFrasi(std::span(&f, 1));
 }
 
 } // namespace
@@ -83,17 +99,26 @@ FinestraEsercizio* FinestraScrittura::prova() const {
     return inProva ? inProva->finestra.get() : nullptr;
 }
 
+QTextBrowser* FinestraScrittura::finestraGuida() const {
+    return lettoreGuida;
+}
+
 void FinestraScrittura::costruisci() {
     setObjectName(QStringLiteral("FormScrivi"));
     setWindowTitle(QStringLiteral("Scrivi nuove frasi"));
     resize(pixel(areaDisegno.width()), pixel(areaDisegno.height()));
     coloreSfondo(this, QColor(145, 198, 145));
 
+    // A click on any button gives the keys back to the window: the digits
+    // answer again, and the text box left applies what it holds.
     auto bottone = [this](QWidget* padre, const char* nome, const QString& testo, auto azione) {
         auto* b = applica(new Pulsante(testo, padre), figura(nome), arial);
         b->setAccessibleName(testo);
         b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QPushButton::clicked, this, azione);
+        connect(b, &QPushButton::clicked, this, [this, azione] {
+            setFocus();
+            (this->*azione)();
+        });
         return b;
     };
 
@@ -105,6 +130,7 @@ void FinestraScrittura::costruisci() {
 
     testoFrase = applica(new QLineEdit(this), figura("testoFrase"), arial);
     testoFrase->setPlaceholderText(QStringLiteral("Scrivi qui la frase"));
+    testoFrase->installEventFilter(this);
     connect(testoFrase, &QLineEdit::returnPressed, this, &FinestraScrittura::dividiFrase);
     bottone(this, "dividi", QStringLiteral("Dividi in parole"), &FinestraScrittura::dividiFrase);
     unisci = bottone(this, "unisci", QStringLiteral("Unisci alla seguente"),
@@ -113,16 +139,14 @@ void FinestraScrittura::costruisci() {
     testoEsatto = applica(new QLineEdit(this), figura("testoEsatto"), arial);
     testoEsatto->setPlaceholderText(QStringLiteral("testo esatto della parola"));
     testoEsatto->setToolTip(QStringLiteral("Il testo della parola come apparirà, spazi compresi"));
+    testoEsatto->installEventFilter(this);
+    // Leaving the box (another box, Tab, Esc) applies it as Invio does.
     connect(testoEsatto, &QLineEdit::editingFinished, this, [this] {
-        const int g = compositore.corrente();
-        if (compositore.numeroGruppi() == 0 || utf8(testoEsatto->text()) == compositore.testo(g))
-            return;
-        if (!compositore.impostaTesto(g, utf8(testoEsatto->text())))
-            avvisa(QStringLiteral("Il testo di una parola non può restare vuoto: scrivi la parola "
-                                  "come deve apparire."),
-                   true);
+        inizioAzione();
         aggiorna();
     });
+    connect(testoEsatto, &QLineEdit::returnPressed, this, [this] { setFocus(); });
+    setTabOrder(testoFrase, testoEsatto);
 
     const QFont parola = carattere(arial, 10, true);
     for (int i = 1; i <= Compositore::maxGruppi; ++i) {
@@ -131,13 +155,25 @@ void FinestraScrittura::costruisci() {
         b->setFocusPolicy(Qt::NoFocus);
         b->setFlat(true);
         b->hide();
-        connect(b, &QPushButton::clicked, this, [this, i] { scegliGruppo(i); });
+        connect(b, &QPushButton::clicked, this, [this, i] {
+            setFocus();
+            scegliGruppo(i);
+        });
         gruppi[static_cast<std::size_t>(i)] = b;
     }
 
-    risposte.costruisciBottoni([this](Domanda d, int i) { premuto(d, i); });
-    connect(risposte.Com10, &QPushButton::clicked, this, [this] { primaRisposta(true); });
-    connect(risposte.Com11, &QPushButton::clicked, this, [this] { primaRisposta(false); });
+    risposte.costruisciBottoni([this](Domanda d, int i) {
+        setFocus();
+        premuto(d, i);
+    });
+    connect(risposte.Com10, &QPushButton::clicked, this, [this] {
+        setFocus();
+        primaRisposta(true);
+    });
+    connect(risposte.Com11, &QPushButton::clicked, this, [this] {
+        setFocus();
+        primaRisposta(false);
+    });
     salta =
         bottone(this, "salta", QStringLiteral("Nessun genere"), &FinestraScrittura::saltaGenere);
     riapri = bottone(this, "riapri", QStringLiteral("Analizza di nuovo"),
@@ -153,15 +189,75 @@ void FinestraScrittura::costruisci() {
     bottone(barra, "nuova", QStringLiteral("Nuova frase"), &FinestraScrittura::nuovaFrase);
     bottone(barra, "prova", QStringLiteral("Prova"), &FinestraScrittura::provaFrase);
     bottone(barra, "salva", QStringLiteral("Salva"), &FinestraScrittura::salvaFrase);
+    bottone(barra, "guida", QStringLiteral("Guida"), &FinestraScrittura::mostraGuida);
     bottone(barra, "chiudi", QStringLiteral("Chiudi"), &QWidget::close);
+    auto* salvaSubito = new QShortcut(QKeySequence::Save, this);
+    connect(salvaSubito, &QShortcut::activated, this, &FinestraScrittura::salvaFrase);
 }
 
 void FinestraScrittura::avvisa(const QString& testo, bool errore) {
+    esito = testo;
+    esitoErrore = errore;
     messaggio->setText(testo);
     coloreTesto(messaggio, colore(errore ? rosso : verdeScuro));
 }
 
+void FinestraScrittura::inizioAzione() {
+    esito.clear();
+    applicaEsatto();
+}
+
+void FinestraScrittura::applicaEsatto() {
+    if (compositore.numeroGruppi() == 0) return;
+    const int g = compositore.corrente();
+    const std::string t = utf8(testoEsatto->text());
+    if (t == compositore.testo(g)) return;
+    if (!compositore.impostaTesto(g, t)) {
+        avvisa(QStringLiteral("Il testo di una parola non può restare vuoto: scrivi la parola "
+                              "come deve apparire."),
+               true);
+        testoEsatto->setText(QString::fromStdString(compositore.testo(g)));
+    }
+}
+
+bool FinestraScrittura::daSalvare() const {
+    return compositore.analizzati() > 0 && testoFile(compositore.frase()) != salvata;
+}
+
+bool FinestraScrittura::lasciaAndare(const QString& domanda) {
+    if (!daSalvare()) return true;
+    QMessageBox box(QMessageBox::Question, windowTitle(), domanda, QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("domandaSalva"));
+    box.setInformativeText(QStringLiteral("Vuoi salvare la frase?"));
+    QPushButton* si = box.addButton(QStringLiteral("Salva"), QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(QStringLiteral("Non salvare"), QMessageBox::DestructiveRole);
+    QPushButton* annulla = box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    si->setObjectName(QStringLiteral("rispostaSalva"));
+    no->setObjectName(QStringLiteral("rispostaNonSalvare"));
+    annulla->setObjectName(QStringLiteral("rispostaAnnulla"));
+    box.setDefaultButton(si);
+    box.setEscapeButton(annulla);
+    servizi.modale.mostra(box);
+    if (box.clickedButton() == no) return true;
+    // A save that fails says why and keeps everything where it was.
+    if (box.clickedButton() == si) return salvaFrase();
+    return false;
+}
+
+QString FinestraScrittura::suggerimento() const {
+    if (compositore.numeroGruppi() == 0)
+        return QStringLiteral("Scrivi la frase e premi Invio per dividerla in parole.");
+    if (!compositore.completa())
+        return QStringLiteral("Unisci le parole che vanno analizzate insieme, poi analizza la "
+                              "parola in rosso.");
+    if (!daSalvare())
+        return QStringLiteral("La frase è salvata. Per scriverne un'altra premi «Nuova frase».");
+    return QStringLiteral("Tutte le parole sono analizzate: Salva o Prova.");
+}
+
 void FinestraScrittura::aggiorna() {
+    messaggio->setText(esito.isEmpty() ? suggerimento() : esito);
+    coloreTesto(messaggio, colore(!esito.isEmpty() && esitoErrore ? rosso : verdeScuro));
     const int n = compositore.numeroGruppi();
     for (int i = 1; i <= Compositore::maxGruppi; ++i) {
         QPushButton* b = gruppi[static_cast<std::size_t>(i)];
@@ -213,65 +309,77 @@ void FinestraScrittura::aggiorna() {
 }
 
 void FinestraScrittura::dividiFrase() {
-    compositore.impostaFrase(utf8(testoFrase->text()));
-    const int n = compositore.numeroGruppi();
-    if (n == 0)
+    inizioAzione();
+    const std::string testo = utf8(testoFrase->text());
+    const Compositore::Taglio t = compositore.confronta(testo);
+    if (t.gruppi == 0)
         avvisa(QStringLiteral("Scrivi prima una frase."), true);
-    else if (n > Compositore::maxGruppi)
-        avvisa(QStringLiteral("La frase ha %1 parole: unisci quelle che vanno insieme fino a non "
-                              "più di %2 gruppi.")
-                   .arg(n)
+    else if (t.gruppi > Compositore::maxGruppi)
+        // The drill shows at most 22 words: a longer sentence would lose its end.
+        avvisa(QStringLiteral("La frase ha %1 parole: al massimo %2. Scrivine prima "
+                              "una parte, unisci le parole che vanno insieme, poi aggiungi il "
+                              "resto.")
+                   .arg(t.gruppi)
                    .arg(Compositore::maxGruppi),
                true);
-    else
-        avvisa(QStringLiteral("Unisci le parole che vanno analizzate insieme, poi analizza la "
-                              "parola in rosso."),
-               false);
+    else if (t.perse == 0 ||
+             lasciaAndare(QStringLiteral("Le parole cambiate perdono la loro analisi, e la frase "
+                                         "di prima non è salvata.")))
+        compositore.ritaglia(testo);
     setFocus();
     aggiorna();
 }
 
 void FinestraScrittura::unisciGruppi() {
+    inizioAzione();
     compositore.unisci(compositore.corrente());
     aggiorna();
 }
 
 void FinestraScrittura::separaGruppo() {
+    inizioAzione();
     compositore.dividi(compositore.corrente());
     aggiorna();
 }
 
 void FinestraScrittura::scegliGruppo(int indice) {
+    inizioAzione();
     compositore.seleziona(indice - 1);
     aggiorna();
 }
 
 void FinestraScrittura::tornaIndietro() {
+    inizioAzione();
     compositore.indietro();
     aggiorna();
 }
 
 void FinestraScrittura::riapriGruppo() {
+    inizioAzione();
     compositore.riapri(compositore.corrente());
     aggiorna();
 }
 
 void FinestraScrittura::saltaGenere() {
+    inizioAzione();
     compositore.salta();
     aggiorna();
 }
 
 void FinestraScrittura::primaRisposta(bool var) {
+    inizioAzione();
     compositore.rispondiPrima(var);
     aggiorna();
 }
 
 void FinestraScrittura::premuto(Domanda d, int indice) {
+    inizioAzione();
     compositore.rispondi(d, indice);
     aggiorna();
 }
 
 bool FinestraScrittura::salvaFrase() {
+    inizioAzione();
     if (!compositore.completa()) {
         avvisa(QStringLiteral("Analizza prima tutte le parole (quelle in nero o in rosso)."), true);
         return false;
@@ -284,12 +392,15 @@ bool FinestraScrittura::salvaFrase() {
                true);
         return false;
     }
-    const Archivio::Esito esito = archivio.aggiungi(destinazione, compositore.frase());
-    avvisa(esito.messaggio, !esito.ok);
-    return esito.ok;
+    const Archivio::Esito e = archivio.aggiungi(destinazione, compositore.frase());
+    if (e.ok) salvata = testoFile(compositore.frase());
+    avvisa(e.messaggio, !e.ok);
+    aggiorna();
+    return e.ok;
 }
 
 void FinestraScrittura::provaFrase() {
+    inizioAzione();
     if (!compositore.completa()) {
         avvisa(QStringLiteral("Analizza prima tutte le parole, poi prova la frase."), true);
         return;
@@ -316,14 +427,84 @@ void FinestraScrittura::provaFrase() {
     f->setWindowTitle(QStringLiteral("Prova della frase"));
     inProva = std::move(p);
     f->show();
+    aggiorna();
+}
+
+void FinestraScrittura::chiudiProva() {
+    if (!inProva) return;
+    inProva->finestra->hide();
+    inProva.reset();
 }
 
 void FinestraScrittura::nuovaFrase() {
+    inizioAzione();
+    if (!lasciaAndare(QStringLiteral("La frase non è salvata: con una frase nuova le parole "
+                                     "analizzate vanno perse."))) {
+        aggiorna();
+        return;
+    }
     testoFrase->clear();
     compositore.impostaFrase("");
-    avvisa(QString(), false);
     aggiorna();
     testoFrase->setFocus();
+}
+
+QString FinestraScrittura::cercaGuida() {
+    const QDir programma(QCoreApplication::applicationDirPath());
+    for (const char* dove : {"guida/frasi.md", "../share/aggettivi/guida/frasi.md"})
+        if (const QString f = programma.filePath(QString::fromLatin1(dove)); QFileInfo::exists(f))
+            return QDir::cleanPath(f);
+    return {};
+}
+
+void FinestraScrittura::mostraGuida() {
+    inizioAzione();
+    if (guida.isEmpty() || !QFileInfo(guida).isFile()) {
+        avvisa(QStringLiteral("Non trovo la guida per gli insegnanti (frasi.md): manca accanto "
+                              "al programma."),
+               true);
+        return;
+    }
+    if (!lettoreGuida) {
+        lettoreGuida = new QTextBrowser(this);
+        lettoreGuida->setWindowFlag(Qt::Window);
+        lettoreGuida->setAttribute(Qt::WA_DeleteOnClose);
+        lettoreGuida->setObjectName(QStringLiteral("Guida"));
+        lettoreGuida->setWindowTitle(QStringLiteral("Guida per gli insegnanti"));
+        lettoreGuida->setOpenExternalLinks(true);
+        // The pictures are found beside the guide, as its links name them.
+        lettoreGuida->setSource(QUrl::fromLocalFile(QFileInfo(guida).absoluteFilePath()),
+                                QTextDocument::MarkdownResource);
+        lettoreGuida->resize(pixel(10500), pixel(9000));
+    }
+    lettoreGuida->show();
+    lettoreGuida->raise();
+    lettoreGuida->activateWindow();
+    aggiorna();
+}
+
+void FinestraScrittura::closeEvent(QCloseEvent* e) {
+    inizioAzione();
+    if (!lasciaAndare(QStringLiteral("La frase non è salvata: chiudendo la finestra le parole "
+                                     "analizzate vanno perse."))) {
+        e->ignore();
+        aggiorna();
+        return;
+    }
+    // Nothing of this window outlives it, so that the program ends with it.
+    chiudiProva();
+    if (lettoreGuida) lettoreGuida->close();
+    e->accept();
+}
+
+bool FinestraScrittura::eventFilter(QObject* o, QEvent* e) {
+    // Esc leaves a text box: the keys answer again.
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape &&
+        (o == testoFrase || o == testoEsatto)) {
+        setFocus();
+        return true;
+    }
+    return QWidget::eventFilter(o, e);
 }
 
 void FinestraScrittura::keyPressEvent(QKeyEvent* e) {
@@ -337,6 +518,7 @@ void FinestraScrittura::keyPressEvent(QKeyEvent* e) {
         return;
     }
     if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+        inizioAzione();
         // Enter moves on: past an optional gender, or to the next word to classify.
         if (!salta->isHidden()) {
             salta->click();

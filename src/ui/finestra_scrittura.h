@@ -6,6 +6,7 @@
 #include "ui/finestre.h"
 #include "ui/pannello.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -15,6 +16,7 @@ class FinestraEsercizio;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTextBrowser;
 
 // The teacher's window: a new sentence typed, cut into word groups, each group
 // classified with the drill's own buttons, then saved to a sentence file.
@@ -40,18 +42,40 @@ public:
     bool salvaFrase();
     void provaFrase();
     void nuovaFrase();
+    void mostraGuida();
+
+    // The teachers' guide beside the program (build tree) or in its share
+    // folder (installed); empty when neither has it.
+    static QString cercaGuida();
+    // Where Guida looks; tests point it elsewhere.
+    QString guida = cercaGuida();
+    QTextBrowser* finestraGuida() const;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void costruisci();
+    // What every click and key does first: the exact text typed so far is
+    // the group's, and the message of the last action goes.
+    void inizioAzione();
+    void applicaEsatto();
+    // Classified words that no save has written yet.
+    bool daSalvare() const;
+    // Whether the words analysed may be dropped: nothing unsaved, or the
+    // teacher said so (after saving, when she asked for that).
+    bool lasciaAndare(const QString& domanda);
+    void chiudiProva();
     void premuto(Domanda d, int indice);
     void primaRisposta(bool var);
     // Shows the groups, the open question and the trail as the model has them.
     void aggiorna();
+    // The outcome of this action; until the next one it takes the hint's place.
     void avvisa(const QString& testo, bool errore);
+    QString suggerimento() const;
 
     QString destinazione;
     Servizi servizi;
@@ -68,6 +92,11 @@ private:
     QPushButton* riapri = nullptr;
     QPushButton* unisci = nullptr;
     QPushButton* separa = nullptr;
+    QPointer<QTextBrowser> lettoreGuida;
+    QString esito;
+    bool esitoErrore = false;
+    // The sentence as the last save wrote it, in the file's own text.
+    std::string salvata;
     std::array<QPushButton*, Compositore::maxGruppi + 1> gruppi{}; // 1..22
 
     struct Prova;
