@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colonne.h"
 #include "core/albero.h"
 #include "fakes.h"
 #include "ui/geometria.h"
@@ -30,15 +31,9 @@ inline std::vector<std::string> traccia(Esercizio& e) {
     return t;
 }
 
-// The key column each answer array reads, written out here rather than taken
-// from the program: the pupil's answers come from the bank alone.
+// The key column each answer array reads (colonne.h), by its name.
 inline int colonnaDellaDomanda(const QString& array) {
-    static const std::pair<const char*, int> colonne[] = {
-        {"Com", 1}, {"art", 2},     {"pcf", 3},      {"det", 4},    {"Compar", 5},
-        {"sup", 6}, {"persona", 7}, {"numerale", 8}, {"Masfem", 9}, {"Singplu", 10}};
-    for (const auto& [nome, colonna] : colonne)
-        if (array == QLatin1String(nome)) return colonna;
-    return 0;
+    return colonnaDi(std::string_view(array.toStdString()));
 }
 
 // The answer array now open, as the pupil sees it ("" for none, "Com10" for

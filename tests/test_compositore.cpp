@@ -1,3 +1,4 @@
+#include "colonne.h"
 #include "core/compositore.h"
 #include "core/frasi.h"
 
@@ -224,7 +225,7 @@ TEST(Compositore, EveryBuiltInSentenceCanBeWrittenAgain) {
                  !c.completa();
                  ++passi) {
                 const auto a = c.aperta();
-                const int risposta = k[static_cast<std::size_t>(domanda(a.d).colonna - 1)];
+                const int risposta = k[static_cast<std::size_t>(colonnaDi(a.d) - 1)];
                 if (a.tipo == Compositore::Aperta::facoltativa && risposta == 0)
                     ASSERT_TRUE(c.salta());
                 else

@@ -74,11 +74,12 @@ struct Scrittura {
 
 // The array name of the open question's buttons, as the teacher sees them.
 QString aperta(Scrittura& s) {
-    for (const char* nome :
-         {"Com", "art", "pcf", "Compar", "sup", "det", "numerale", "persona", "Masfem", "Singplu"})
+    for (const ColonnaAttesa& c : colonneDelleDomande) {
+        const std::string nome(c.array);
         for (int i = 1; i <= 9; ++i)
-            if (QPushButton* b = s.b(nome, i); b && b->isVisible())
-                return QString::fromLatin1(nome);
+            if (QPushButton* b = s.b(nome.c_str(), i); b && b->isVisible())
+                return QString::fromStdString(nome);
+    }
     return {};
 }
 

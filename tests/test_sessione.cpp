@@ -1,3 +1,4 @@
+#include "colonne.h"
 #include "core/frase.h"
 #include "core/servizi.h"
 #include "core/sessione.h"
@@ -10,34 +11,6 @@
 #include <vector>
 
 namespace {
-
-// The key column each question reads, written out here rather than taken from
-// the tree, so that a tree that asks the wrong column cannot agree with itself.
-int colonnaDi(Domanda d) {
-    switch (d) {
-    case Domanda::parte:
-        return 1;
-    case Domanda::tipo:
-        return 2;
-    case Domanda::grado:
-        return 3;
-    case Domanda::determinativo:
-        return 4;
-    case Domanda::comparativo:
-        return 5;
-    case Domanda::superlativo:
-        return 6;
-    case Domanda::persona:
-        return 7;
-    case Domanda::numerale:
-        return 8;
-    case Domanda::genere:
-        return 9;
-    case Domanda::numero:
-        return 10;
-    }
-    return 0;
-}
 
 // The questions a word must be asked: its non-zero key columns in the order
 // the analysis goes, ending after the kind of a numeral (its gender and number
