@@ -4,6 +4,7 @@
 #include "app/caricafrasi.h"
 #include "primo_disegno.h"
 #include "qt/servizi_qt.h"
+#include "ui/esiti.h"
 #include "ui/finestra_esercizio.h"
 #include "ui/finestra_iniziale.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<FinestraEsercizio> esercizio;
     auto* inizio = new FinestraIniziale(stato, servizi.servizi(), [&] {
         esercizio = std::make_unique<FinestraEsercizio>(stato, servizi.servizi());
+        collegaEsiti(*esercizio, servizi.servizi());
         disegno.osserva(esercizio.get(), PrimoDisegno::esci);
         esercizio->show();
     });

@@ -3,6 +3,7 @@
 #include "core/audio.h"
 #include "core/frase.h"
 #include "core/stato_corsa.h"
+#include "ui/esiti.h"
 #include "ui/finestra_esercizio.h"
 #include "ui/finestre.h"
 
@@ -116,6 +117,7 @@ struct Esercizio {
         if (modo >= 0) m.modo = static_cast<Modo>(modo);
         if (prepara) prepara(m);
         f = std::make_unique<FinestraEsercizio>(m, banco.servizi());
+        collegaEsiti(*f, banco.servizi());
         f->termina = [this] { ++terminato; };
         f->resize(825, 596);
         f->show();

@@ -468,7 +468,7 @@ TEST(FinestraEsercizio, ErrorLogOpensBesideAndFollowsOnlyOnRequest) {
     e.banco.casuale.prossimaFrase(29);
     clicca(e.b("VIA"));
     clicca(e.b("Command8"));
-    RegistroErrori* log = e.f->finestraErrori();
+    RegistroErrori* log = registroErrori(*e.f);
     ASSERT_NE(log, nullptr);
     EXPECT_TRUE(log->isVisible());
     EXPECT_EQ(etichetta(*log, "Lberrori3")->text(), "Aggettivo");
@@ -478,7 +478,7 @@ TEST(FinestraEsercizio, ErrorLogOpensBesideAndFollowsOnlyOnRequest) {
     clicca(e.b("Com10"));
     EXPECT_EQ(etichetta(*log, elemento("RR", 10))->text(), "");
     clicca(e.b("Command8"));
-    EXPECT_EQ(e.f->finestraErrori(), log);
+    EXPECT_EQ(registroErrori(*e.f), log);
     EXPECT_EQ(etichetta(*log, elemento("RR", 10))->text(), "2");
     EXPECT_EQ(etichetta(*log, elemento("RR", 11))->text(), "");
 }

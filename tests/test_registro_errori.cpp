@@ -13,7 +13,7 @@ QString conteggio(RegistroErrori& f, int i) {
 TEST(FrmErrori, EmptyBeforeAnyErrorAndNamedFromTheButtons) {
     Esercizio e;
     clicca(e.b("Command8"));
-    RegistroErrori& f = *e.f->finestraErrori();
+    RegistroErrori& f = *registroErrori(*e.f);
     EXPECT_EQ(f.windowTitle(), "Form2");
     const char* nomi[] = {"Articolo",
                           "Nome",
@@ -44,7 +44,7 @@ TEST(FrmErrori, CountsSurviveProseguiAndStandingsCanBeOpened) {
     clicca(e.b("Com10"));
     clicca(e.b("Com10"));
     clicca(e.b("Command8"));
-    RegistroErrori* f = e.f->finestraErrori();
+    RegistroErrori* f = registroErrori(*e.f);
     EXPECT_EQ(conteggio(*f, 10), "2");
     EXPECT_EQ(conteggio(*f, 11), "");
 
@@ -68,8 +68,8 @@ TEST(FrmErrori, CountsSurviveProseguiAndStandingsCanBeOpened) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(vecchia.isNull());
     clicca(e.b("Command8"));
-    ASSERT_NE(e.f->finestraErrori(), nullptr);
-    EXPECT_EQ(conteggio(*e.f->finestraErrori(), 10), "2");
+    ASSERT_NE(registroErrori(*e.f), nullptr);
+    EXPECT_EQ(conteggio(*registroErrori(*e.f), 10), "2");
 }
 
 } // namespace

@@ -348,7 +348,7 @@ TEST(TestiInteri, ErrorLogWholeBesideTheAnswersAndOnTheScreen) {
         e.f->estraiFrase();
         for (auto& c : e.m.contaerrori) c = 19;
         clicca(e.b("Command8"));
-        RegistroErrori* log = e.f->finestraErrori();
+        RegistroErrori* log = registroErrori(*e.f);
         ASSERT_NE(log, nullptr);
         NULLA_TAGLIATO(*log, qui);
 

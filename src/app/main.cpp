@@ -4,6 +4,7 @@
 #include "app/traduzione.h"
 #include "qt/servizi_qt.h"
 #include "ui/avvisofrasi.h"
+#include "ui/esiti.h"
 #include "ui/finestra_esercizio.h"
 #include "ui/finestra_iniziale.h"
 #include "ui/finestra_scrittura.h"
@@ -57,6 +58,7 @@ int main(int argc, char* argv[]) {
 
     auto* inizio = new FinestraIniziale(stato, servizi.servizi(), [&] {
         esercizio = std::make_unique<FinestraEsercizio>(stato, servizi.servizi());
+        collegaEsiti(*esercizio, servizi.servizi());
         esercizio->show();
     });
     if (!rapporto.problemi.isEmpty()) new AvvisoFrasi(inizio, rapporto.scartate, rapporto.problemi);

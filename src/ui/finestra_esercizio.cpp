@@ -2,10 +2,8 @@
 
 #include "core/verifica.h"
 #include "ui/etichetta.h"
-#include "ui/finestra_risultato.h"
 #include "ui/geometria.h"
 #include "ui/pulsante.h"
-#include "ui/registro_errori.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -404,25 +402,22 @@ bool FinestraEsercizio::aggiornastatistiche(const Sessione::Esito& e) {
 
 void FinestraEsercizio::classifica() {
     const Sessione::Chiusura c = sessione.chiudiSerie(servizi.orologio.secondi());
-    FinestraRisultato finestra(sessione, servizi, this, c.nuovoRecord);
-    servizi.modale.mostra(finestra);
+    emit serieChiusa(c.nuovoRecord);
 }
 
 // ---- error log ----
 
 void FinestraEsercizio::mostraRegistro() {
-    if (!logErrori) {
-        std::array<QString, 11> nomi;
-        for (int i = 1; i <= 9; ++i)
-            nomi[static_cast<std::size_t>(i - 1)] = bottone(Domanda::parte, i)->text();
-        nomi[9] = Com10->text();
-        nomi[10] = Com11->text();
-        logErrori = new RegistroErrori(sessione, servizi, nomi, this);
-    }
-    logErrori->show();
-    logErrori->raise();
-    logErrori->activateWindow();
-    logErrori->aggiorna();
+    emit registroRichiesto();
+}
+
+std::array<QString, 11> FinestraEsercizio::nomiCategorie() const {
+    std::array<QString, 11> nomi;
+    for (int i = 1; i <= 9; ++i)
+        nomi[static_cast<std::size_t>(i - 1)] = bottone(Domanda::parte, i)->text();
+    nomi[9] = Com10->text();
+    nomi[10] = Com11->text();
+    return nomi;
 }
 
 // ---- keyboard ----
@@ -438,8 +433,4 @@ void FinestraEsercizio::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QWidget::keyPressEvent(e);
-}
-
-RegistroErrori* FinestraEsercizio::finestraErrori() const {
-    return logErrori;
 }

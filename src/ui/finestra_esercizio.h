@@ -7,7 +7,6 @@
 #include "ui/finestre.h"
 #include "ui/pannello.h"
 
-#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -18,12 +17,13 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTimer;
-class RegistroErrori;
 class Pulsante;
 
 // The exercise window: a sentence, one word in red, and the buttons of the
 // question now open. The rules of the run are the session's; this window
-// shows what each of its operations returns.
+// shows what each of its operations returns. The result window and the error
+// log are not its own: it raises serieChiusa and registroRichiesto, and
+// whoever made it shows them (collegaEsiti in esiti.h).
 class FinestraEsercizio : public QWidget {
     Q_OBJECT
 public:
@@ -49,7 +49,17 @@ public:
     bool flash(const QString& messaggio);
 
     const AdattaFinestra& scala() const { return ridim; }
-    RegistroErrori* finestraErrori() const;
+    // The run, for the windows that show its results.
+    Sessione& corsa() { return sessione; }
+    // The captions of the part-of-speech buttons 1..9, then of the variable
+    // and invariable buttons: the rows of the error log.
+    std::array<QString, 11> nomiCategorie() const;
+
+signals:
+    // A series was just graded; the result window must show now, modally.
+    void serieChiusa(bool nuovoRecord);
+    // "mostra errori" was pressed.
+    void registroRichiesto();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -109,5 +119,4 @@ private:
     QPushButton* Com11 = nullptr;
     std::array<QLabel*, 23> Lbmostra{}; // 1..22
     QTimer* Timer1 = nullptr;
-    QPointer<RegistroErrori> logErrori;
 };

@@ -2,6 +2,7 @@
 
 #include "core/formato.h"
 #include "core/nuovafrase.h"
+#include "ui/esiti.h"
 #include "ui/finestra_esercizio.h"
 #include "ui/geometria.h"
 #include "ui/pulsante.h"
@@ -422,6 +423,7 @@ void FinestraScrittura::provaFrase() {
     }
     p->finestra = std::make_unique<FinestraEsercizio>(p->stato, servizi);
     FinestraEsercizio* f = p->finestra.get();
+    collegaEsiti(*f, servizi);
     // FINE closes the trial only, never the program.
     f->termina = [f] { f->hide(); };
     f->setWindowTitle(QStringLiteral("Prova della frase"));
