@@ -194,6 +194,104 @@ TEST(Formato, InvariableAdjectivesAndNumerals) {
     EXPECT_EQ(scriviClassificazione(Chiave{7}), "Preposizione");
 }
 
+// Every spelling a teacher may write, and the key it means: the buttons',
+// the trail's, the correct ordinals, and the grammar books' full names.
+TEST(Formato, TheSpellingsATeacherWrites) {
+    const std::string possessivo = "Aggettivo, Determinativo, Possessivo, ";
+    const std::string qualificativo = "Aggettivo, Qualificativo, ";
+    struct Caso {
+        std::string scritto;
+        Chiave chiave;
+    };
+    const std::vector<Caso> casi = {
+        {possessivo + "1° persona, Maschile, Singolare", {3, 2, 0, 1, 0, 0, 1, 0, 1, 1}},
+        {possessivo + "1ª persona, Maschile, Singolare", {3, 2, 0, 1, 0, 0, 1, 0, 1, 1}},
+        {possessivo + "1a persona, Maschile, Singolare", {3, 2, 0, 1, 0, 0, 1, 0, 1, 1}},
+        {possessivo + "Prima persona, Maschile, Singolare", {3, 2, 0, 1, 0, 0, 1, 0, 1, 1}},
+        {possessivo + "2ª persona, Femminile, Plurale", {3, 2, 0, 1, 0, 0, 2, 0, 2, 2}},
+        {possessivo + "seconda persona, Femminile, Plurale", {3, 2, 0, 1, 0, 0, 2, 0, 2, 2}},
+        {possessivo + "3A persona, Maschile, Plurale", {3, 2, 0, 1, 0, 0, 3, 0, 1, 2}},
+        {possessivo + "terza persona, Maschile, Plurale", {3, 2, 0, 1, 0, 0, 3, 0, 1, 2}},
+        {qualificativo + "Comparativo di maggioranza, Maschile, Singolare",
+         {3, 1, 2, 0, 3, 0, 0, 0, 1, 1}},
+        {qualificativo + "Comparativo, Comparativo di maggioranza, Maschile, Singolare",
+         {3, 1, 2, 0, 3, 0, 0, 0, 1, 1}},
+        {qualificativo + "comparativo di uguaglianza, Femminile, Singolare",
+         {3, 1, 2, 0, 2, 0, 0, 0, 2, 1}},
+        {qualificativo + "Superlativo relativo di maggioranza, Maschile, Singolare",
+         {3, 1, 3, 0, 0, 2, 0, 0, 1, 1}},
+        {qualificativo + "Superlativo, Superlativo relativo di minoranza, Femminile, Singolare",
+         {3, 1, 3, 0, 0, 3, 0, 0, 2, 1}},
+        {qualificativo + "Superlativo assoluto, Femminile, Singolare",
+         {3, 1, 3, 0, 0, 1, 0, 0, 2, 1}},
+        {qualificativo + "Sup. relativo di maggioranza, Maschile, Plurale",
+         {3, 1, 3, 0, 0, 2, 0, 0, 1, 2}},
+        {"Avverbio e locuzione avverbiale", {6}},
+        {"Locuzione avverbiale", {6}},
+        {"Preposizione e locuzione prepositiva", {7}},
+        {"Congiunzione e locuzione congiuntiva", {8}},
+        {"Esclamazione e locuzione esclamativa", {9}},
+        {"Interiezione", {9}},
+        {"Aggettivo, Determinativo, Esclamativo, Maschile, Plurale",
+         {3, 2, 0, 6, 0, 0, 0, 0, 1, 2}},
+    };
+    for (const Caso& c : casi) {
+        const Classificazione l = leggiClassificazione(c.scritto);
+        EXPECT_EQ(l.errore, "") << c.scritto;
+        EXPECT_EQ(l.chiave, c.chiave) << c.scritto;
+    }
+    // One form is written, the correct one, and the messages offer it first.
+    EXPECT_EQ(scriviClassificazione({3, 2, 0, 1, 0, 0, 1, 0, 2, 1}),
+              possessivo + "1ª persona, Femminile, Singolare");
+    EXPECT_EQ(leggiClassificazione(possessivo + "1 persona").errore,
+              "«1 persona» non va bene dopo «Possessivo»; le risposte possibili sono «1ª persona», "
+              "«2ª persona», «3ª persona»");
+    // A full name of the wrong degree is still refused.
+    EXPECT_NE(leggiClassificazione(qualificativo + "Comparativo, Superlativo assoluto").errore, "");
+}
+
+// The sentence as a title: an elided word joins the next, an enclitic cut
+// loses its hyphen; a truncation or an accent keeps its space.
+TEST(Formato, TitlesJoinAnElisionToTheNextWord) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> casi = {
+        {{"l' ", "utile "}, "l'utile"},
+        {{"dell'    ", "automobile   "}, "dell'automobile"},
+        {{"L'   ", "albergo ", "ha ", "un'  ", "ottima "}, "L'albergo ha un'ottima"},
+        {{"comperar-   ", "mi   ", "quanto prima"}, "comperarmi quanto prima"},
+        {{"l\u2019", "anno"}, "l\u2019anno"},
+        {{"E'   ", "la "}, "E' la"},
+        {{"un ", "po' ", "di "}, "un po' di"},
+        {{"Nord- ", "Est"}, "Nord- Est"},
+    };
+    for (const auto& [parole, titolo] : casi) {
+        Frase f;
+        for (const std::string& p : parole) f.parole.push_back({p, {2}});
+        EXPECT_EQ(testoFrase(f), titolo);
+    }
+    // The built-in file's titles are the program's own.
+    const std::string file(testoFrasiIncorporate());
+    std::size_t da = 0;
+    for (const Frase& f : frasiIncorporate()) {
+        da = file.find("\nfrase: ", da) + 8;
+        EXPECT_EQ(file.substr(da, file.find('\n', da) - da), testoFrase(f));
+    }
+}
+
+// A file written before the correct ordinals loads exactly as before.
+TEST(Formato, FilesWrittenBeforeLoadUnchanged) {
+    std::string prima(testoFrasiIncorporate());
+    for (const char* n : {"1", "2", "3"})
+        for (std::size_t p; (p = prima.find(std::string(n) + "ª persona")) != std::string::npos;)
+            prima.replace(p, std::string(n).size() + 2, std::string(n) + "°");
+    for (std::size_t p; (p = prima.find("Esclamativo,")) != std::string::npos;) prima[p] = 'e';
+    ASSERT_EQ(prima.find("ª"), std::string::npos);
+    const Lettura l = leggiFrasi(prima);
+    EXPECT_TRUE(l.problemi.empty());
+    ASSERT_EQ(l.frasi.size(), frasiIncorporate().size());
+    for (std::size_t i = 0; i < l.frasi.size(); ++i)
+        EXPECT_EQ(l.frasi[i].parole, frasiIncorporate()[i].parole) << "sentence " << i;
+}
+
 struct Sbaglio {
     std::string righe;    // the word lines of one sentence, after "Il | Articolo"
     int riga;             // line the problem must name
@@ -207,7 +305,7 @@ TEST(Formato, EveryMistakeNamesItsLineAndLeavesOnlyItsSentenceOut) {
         // Answers the tree does not allow there: the message lists the possible ones.
         {"mio | Aggettivo, Determinativo, Possesivo, 1° persona, Maschile, Singolare\n", 3,
          "«Possesivo» non va bene dopo «Determinativo»; le risposte possibili sono «Possessivo», "
-         "«Dimostrativo», «Indefinito», «Numerale», «Interrogativo», «esclamativo»"},
+         "«Dimostrativo», «Indefinito», «Numerale», «Interrogativo», «Esclamativo»"},
         {"cane | Nomi\n", 3, "«Nomi» non è una parte del discorso"},
         {"bello | Aggettivo, Positivo, Maschile, Singolare\n", 3,
          "«Positivo» non va bene dopo «Aggettivo»"},
@@ -224,7 +322,7 @@ TEST(Formato, EveryMistakeNamesItsLineAndLeavesOnlyItsSentenceOut) {
          "manca una risposta"},
         {"ogni | Aggettivo, Determinativo, Indefinito, Femminile\n", 3, "manca una risposta"},
         {"bello | Parte invariabile, Aggettivo, Qualificativo, Positivo, Maschile, Singolare\n", 3,
-         "non va d'accordo con «Aggettivo»"},
+         "«Aggettivo» non è una parte invariabile: correggi «Parte invariabile» o toglilo"},
         {"cane |\n", 3, "manca l'analisi"},
         {"cane | Parte variabile\n", 3, "manca la parte del discorso"},
         // The text.
@@ -240,7 +338,7 @@ TEST(Formato, EveryMistakeNamesItsLineAndLeavesOnlyItsSentenceOut) {
         {"ca\x01ne | Nome\n", 3, "carattere di controllo"},
         {"ca\xE2\x80\x8Bne | Nome\n", 3, "carattere di controllo o invisibile"},
         {"perch\xE9 | Congiunzione\n", 3, "non è testo UTF-8"},
-        {"cane Nome\n", 3, "riga non capita"},
+        {"cane Nome\n", 3, "riga non riconosciuta"},
         // Fillers.
         {"\"  \" | riempitivo\ncane | Nome\n", 3, "solo dopo l'ultima parola"},
         {"cane | riempitivo\n", 3, "solo spazi"},

@@ -7,6 +7,44 @@
 
 namespace {
 
+// The spellings a teacher writes besides the button's caption and the trail's
+// text. `scritta`, when given, is how a file writes the answer: the trail
+// keeps the pupils' "1° persona", a file the correct Italian ordinal.
+struct AltraGrafia {
+    Domanda d;
+    int indice;
+    std::string_view scritta;
+    std::array<std::string_view, 5> forme;
+};
+constexpr AltraGrafia altreGrafie[] = {
+    {Domanda::persona,
+     1,
+     "1ª persona",
+     {"1a persona", "prima persona", "1^ persona", "1º persona"}},
+    {Domanda::persona,
+     2,
+     "2ª persona",
+     {"2a persona", "seconda persona", "2^ persona", "2º persona"}},
+    {Domanda::persona,
+     3,
+     "3ª persona",
+     {"3a persona", "terza persona", "3^ persona", "3º persona"}},
+    {Domanda::determinativo, 6, "Esclamativo", {}},
+    {Domanda::superlativo, 2, {}, {"Superlativo relativo di maggioranza"}},
+    {Domanda::superlativo, 3, {}, {"Superlativo relativo di minoranza"}},
+    {Domanda::parte, 6, {}, {"Avverbio e locuzione avverbiale", "Locuzione avverbiale"}},
+    {Domanda::parte,
+     7,
+     {},
+     {"Preposizione e locuzione prepositiva", "Preposizione e locuzione preposizionale",
+      "Locuzione prepositiva", "Locuzione preposizionale"}},
+    {Domanda::parte, 8, {}, {"Congiunzione e locuzione congiuntiva", "Locuzione congiuntiva"}},
+    {Domanda::parte,
+     9,
+     {},
+     {"Esclamazione e locuzione esclamativa", "Locuzione esclamativa", "Interiezione"}},
+};
+
 // Every way a file may spell each answer, normalised, per question and Index.
 struct Forme {
     std::array<std::vector<std::vector<std::string>>, numDomande> risposte;
@@ -30,6 +68,13 @@ const Forme& forme() {
                 aggiungiForme(v, b.traccia);
                 f.risposte[static_cast<std::size_t>(d)].push_back(std::move(v));
             }
+        }
+        for (const AltraGrafia& g : altreGrafie) {
+            auto& v =
+                f.risposte[static_cast<std::size_t>(g.d)][static_cast<std::size_t>(g.indice - 1)];
+            if (!g.scritta.empty()) aggiungiForme(v, g.scritta);
+            for (std::string_view forma : g.forme)
+                if (!forma.empty()) aggiungiForme(v, forma);
         }
         const PrimaDomanda* prime[] = {&variabile, &invariabile};
         for (std::size_t i = 0; i < 2; ++i) {
@@ -62,11 +107,20 @@ std::string possibili(Domanda d) {
     return r;
 }
 
+// "Comparativo di maggioranza", "Superlativo assoluto": the degree and its
+// kind in one answer, as grammar books name them.
+bool nomeIntero(const std::string& voce) {
+    return voce.starts_with("comparativo ") || voce.starts_with("superlativo ") ||
+           voce.starts_with("sup. ");
+}
+
 } // namespace
 
 std::string parolaRisposta(Domanda d, int indice) {
     const auto& b = domanda(d).bottoni;
     if (indice < 1 || indice > static_cast<int>(b.size())) return {};
+    for (const AltraGrafia& g : altreGrafie)
+        if (g.d == d && g.indice == indice && !g.scritta.empty()) return std::string(g.scritta);
     std::string t = compatto(b[static_cast<std::size_t>(indice - 1)].traccia, false);
     if (const auto p = t.find(" e locuzione"); p != std::string::npos) t.resize(p);
     return t;
@@ -111,7 +165,8 @@ Classificazione leggiClassificazione(std::string_view testo) {
                            : std::string(prima ? prima->traccia : "");
     };
     bool facoltativa = false; // gender of a numeral or of an indefinite: may be left out
-    // Every turn takes one answer, so the walk ends within voci.size() + 1 turns.
+    // Every turn takes one answer or moves down from the degree to its kind,
+    // so the walk ends within 2 * voci.size() + 1 turns.
     for (;;) {
         if (i == voci.size()) {
             if (d == Domanda::parte)
@@ -122,6 +177,25 @@ Classificazione leggiClassificazione(std::string_view testo) {
             return r;
         }
         const int k = trova(d, voci[i]);
+        if (k == 0 && d == Domanda::grado && nomeIntero(voci[i])) {
+            // The degree is named with its kind: record it, then read the same
+            // words again as the kind.
+            int g = 0;
+            for (int n = 1; n <= static_cast<int>(domanda(d).bottoni.size()); ++n) {
+                const Passo p = passoDopo(d, n);
+                if (p.tipo == Passo::domanda && p.prossima != Domanda::genere &&
+                    trova(p.prossima, voci[i]) != 0)
+                    g = n;
+            }
+            if (g != 0) {
+                r.chiave[static_cast<std::size_t>(domanda(d).colonna - 1)] =
+                    static_cast<std::int8_t>(g);
+                domandaPrima = d;
+                indicePrima = g;
+                d = passoDopo(d, g).prossima;
+                continue;
+            }
+        }
         if (k == 0) {
             if (d == Domanda::parte)
                 r.errore = tra(scritte[i]) + " non è una parte del discorso; le possibili sono " +
@@ -135,7 +209,9 @@ Classificazione leggiClassificazione(std::string_view testo) {
             return r;
         }
         if (d == Domanda::parte && prima && !primaRispostaGiusta(prima->codice, k)) {
-            r.errore = tra(scritte[0]) + " non va d'accordo con " + tra(scritte[i]);
+            const std::string parte = compatto(prima->traccia, true);
+            r.errore = tra(scritte[i]) + " non è una " + parte + ": correggi " + tra(scritte[0]) +
+                       " o toglilo";
             return r;
         }
         r.chiave[static_cast<std::size_t>(domanda(d).colonna - 1)] = static_cast<std::int8_t>(k);
@@ -150,8 +226,8 @@ Classificazione leggiClassificazione(std::string_view testo) {
             continue;
         }
         if (i < voci.size()) {
-            r.errore =
-                "l'analisi finisce dopo " + tra(dopo()) + ": " + tra(scritte[i]) + " è di troppo";
+            r.errore = "l'analisi finisce dopo " + tra(dopo()) + ": " + tra(scritte[i]) +
+                       " è di troppo; toglilo con quello che segue";
             return r;
         }
         return r;

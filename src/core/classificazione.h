@@ -8,7 +8,9 @@
 // A word's classification as a sentence file writes it: the answers of the
 // decision tree, in the order it asks them, separated by commas. Case and
 // runs of spaces do not matter, the button caption and the trail text are
-// both accepted, "e locuzione ..." may be left out, and "Parte variabile" /
+// both accepted, and so are the grammar books' spellings ("1ª persona",
+// "prima persona", "Comparativo di maggioranza" standing for the degree and its
+// kind); "e locuzione ..." may be left out, and "Parte variabile" /
 // "Parte invariabile" may lead. A numeral may go on with gender and number,
 // which are stored but never asked. "riempitivo" is a blank cell after the
 // last word.
@@ -26,5 +28,6 @@ Classificazione leggiClassificazione(std::string_view testo);
 // The inverse, for a key that passes the checks.
 std::string scriviClassificazione(const Chiave& k);
 
-// The answers as a file spells them: the trail text, "e locuzione ..." left out.
+// The answers as a file spells them: the trail text, "e locuzione ..." left
+// out, and the correct ordinal where the pupils' button has "1°".
 std::string parolaRisposta(Domanda d, int indice);

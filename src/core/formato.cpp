@@ -8,7 +8,7 @@ namespace {
 
 const std::string messaggioUtf8 =
     "la riga non è testo UTF-8: salva il file con la codifica UTF-8 (in Blocco note: "
-    "\"Salva con nome\", codifica UTF-8)";
+    "«Salva con nome», codifica UTF-8)";
 const std::string messaggioControllo =
     "la riga contiene un carattere di controllo o invisibile: riscrivila a mano";
 
@@ -31,36 +31,41 @@ std::vector<ErroreFrase> erroriInFrase(const Frase& f, bool chiaviLette) {
         if (p.chiave[0] == 0) {
             if (primoRiempitivo == 0) primoRiempitivo = pos;
             if (!soloSpazi(p.testo))
-                e.push_back({pos, "una cella " + tra(parolaRiempitivo) +
+                e.push_back({pos, "una casella " + tra(parolaRiempitivo) +
                                       " ha per testo solo spazi, tra virgolette (per esempio "
                                       "\"   \")"});
-            if (p.chiave != Chiave{}) e.push_back({pos, "una cella vuota non ha analisi"});
+            if (p.chiave != Chiave{})
+                e.push_back({pos, "una casella vuota non ha analisi: dopo la barra scrivi solo " +
+                                      tra(parolaRiempitivo)});
             continue;
         }
         ++parole;
         if (primoRiempitivo)
-            e.push_back({primoRiempitivo, "una cella " + tra(parolaRiempitivo) +
-                                              " può stare solo dopo l'ultima parola della frase"});
+            e.push_back({primoRiempitivo, "una casella " + tra(parolaRiempitivo) +
+                                              " può stare solo dopo l'ultima parola della frase: "
+                                              "spostala in fondo o toglila"});
         primoRiempitivo = 0;
         aggettivo = aggettivo || p.chiave[0] == codiceAggettivo;
         if (soloSpazi(p.testo)) e.push_back({pos, "il testo della parola è fatto solo di spazi"});
         if (chiaviLette) continue;
         const Classificazione c = leggiClassificazione(scriviClassificazione(p.chiave));
         if (!c.errore.empty() || c.chiave != p.chiave)
-            e.push_back({pos, "l'analisi non segue le domande dell'albero" +
+            e.push_back({pos, "l'analisi non segue l'ordine delle domande del programma" +
                                   (c.errore.empty() ? std::string() : ": " + c.errore)});
     }
     const int celle = static_cast<int>(f.parole.size());
     if (parole == 0) {
-        e.push_back({0, "la frase non ha parole"});
+        e.push_back({0, "la frase non ha parole: scrivile sotto la riga «frase», una per riga"});
         return e;
     }
     if (celle > maxCelle)
         e.push_back({0, "la frase ha " + std::to_string(celle) + " righe di parole: al massimo " +
-                            std::to_string(maxCelle)});
+                            std::to_string(maxCelle) +
+                            "; unisci le parole che si analizzano insieme o dividi la frase in "
+                            "due"});
     if (!aggettivo)
-        e.push_back({0, "la frase non ha aggettivi: con \"solo aggettivi\" non ci sarebbe niente "
-                        "da chiedere"});
+        e.push_back({0, "la frase non ha aggettivi: ogni frase ne vuole almeno uno, perché con "
+                        "«solo aggettivi» non ci sarebbe niente da chiedere"});
     return e;
 }
 
@@ -162,7 +167,7 @@ Lettura leggiFrasi(std::string_view contenuto) {
             barra = riga.find('|', da);
             if (barra == std::string_view::npos) barra = riga.find('|');
             if (barra == std::string_view::npos)
-                errore = "riga non capita: una parola si scrive «testo | analisi», una frase "
+                errore = "riga non riconosciuta: una parola si scrive «testo | analisi», una frase "
                          "nuova comincia con una riga «frase»";
         }
         if (!aperta && errore.empty()) {
@@ -179,7 +184,7 @@ Lettura leggiFrasi(std::string_view contenuto) {
             else if (!c.errore.empty())
                 errore = c.errore;
             else if (c.riempitivo && !soloSpazi(t.testo))
-                errore = "una cella " + tra(parolaRiempitivo) +
+                errore = "una casella " + tra(parolaRiempitivo) +
                          " ha per testo solo spazi, tra virgolette (per esempio \"   \")";
             else if (!c.riempitivo && soloSpazi(t.testo))
                 errore = "il testo della parola è fatto solo di spazi";
@@ -194,16 +199,49 @@ Lettura leggiFrasi(std::string_view contenuto) {
         }
     }
     chiudi();
-    if (!qualcosa) problema(0, "il file non contiene nessuna frase");
+    if (!qualcosa)
+        problema(0, "il file non contiene nessuna frase: ogni frase comincia con una riga «frase»");
     return l;
 }
+
+namespace {
+
+bool lettera(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool consonante(char c) {
+    return lettera(c) && std::string_view("aeiouAEIOU").find(c) == std::string_view::npos;
+}
+
+// How `prima` meets the word after it, `dopo`: an elided word joins it
+// ("l'utile", "dell'automobile"), an enclitic cut joins it without its hyphen
+// ("comperar-", "mi": "comperarmi"). An apostrophe after a vowel is a
+// truncation or an accent ("po' di", "E' la"): a space follows as usual.
+std::string_view giunzione(std::string& prima, std::string_view dopo) {
+    const bool iniziaLettera = !dopo.empty() && (lettera(dopo.front()) ||
+                                                 static_cast<unsigned char>(dopo.front()) >= 0xC3);
+    if (!iniziaLettera) return " ";
+    for (std::string_view apostrofo : {std::string_view("'"), std::string_view("\u2019")})
+        if (prima.size() > apostrofo.size() && prima.ends_with(apostrofo) &&
+            consonante(prima[prima.size() - apostrofo.size() - 1]))
+            return "";
+    if (prima.size() > 1 && prima.back() == '-' && lettera(prima[prima.size() - 2]) &&
+        dopo.front() >= 'a' && dopo.front() <= 'z') {
+        prima.pop_back();
+        return "";
+    }
+    return " ";
+}
+
+} // namespace
 
 std::string testoFrase(const Frase& f) {
     std::string r;
     for (const Parola& p : f.parole) {
         const std::string c = compatto(p.testo, false);
         if (c.empty()) continue;
-        if (!r.empty()) r += ' ';
+        if (!r.empty()) r += giunzione(r, c);
         r += c;
     }
     return r;

@@ -53,7 +53,8 @@ std::vector<std::string> erroriFrase(const Frase& f);
 
 // Writing: the inverse of reading, for sentences that pass the checks.
 std::string scriviFrasi(std::span<const Frase> frasi);
-// The sentence as read aloud: the words trimmed, one space between.
+// The sentence as read aloud: the words trimmed, one space between, none
+// after an elision ("l'utile") or an enclitic cut ("comperarmi").
 std::string testoFrase(const Frase& f);
 
 // "file:line: text", or "file: text" for the whole file.

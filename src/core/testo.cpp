@@ -64,17 +64,18 @@ std::string erroreTesto(std::string_view testo) {
     bool vietato = false;
     if (!perCarattere(testo, [&](char32_t c) { vietato = vietato || controllo(c); }))
         return "il testo non è UTF-8: salva il file con la codifica UTF-8";
-    if (vietato) return "il testo contiene un carattere di controllo o invisibile";
+    if (vietato)
+        return "il testo contiene un carattere di controllo o invisibile: riscrivilo a mano";
     std::string_view visibile = testo;
     while (!visibile.empty() && visibile.back() == ' ') visibile.remove_suffix(1);
     if (const int n = caratteri(visibile); n > maxLunghezzaTesto)
         return "il testo " + tra(pulito(testo)) + " è troppo lungo per la finestra (" +
                std::to_string(n) + " caratteri; al massimo " + std::to_string(maxLunghezzaTesto) +
-               ")";
+               "): dividi il gruppo di parole o accorcialo";
     if (const int n = caratteri(testo); n > maxCaratteriCella)
         return "il testo ha troppi spazi (" + std::to_string(n) +
                " caratteri in tutto, spazi compresi; al massimo " +
-               std::to_string(maxCaratteriCella) + ")";
+               std::to_string(maxCaratteriCella) + "): togli qualche spazio tra le virgolette";
     return {};
 }
 
@@ -88,11 +89,12 @@ TestoParola leggiTesto(std::string_view scritto) {
     if (s.front() == '"') {
         const std::size_t fine = fineVirgolette(s, &r.testo);
         if (fine == std::string_view::npos) {
-            r.errore = "manca la virgoletta \" che chiude il testo";
+            r.errore = "manca la virgoletta «\"» che chiude il testo: aggiungila prima di «|»";
             return r;
         }
         if (fine != s.size()) {
-            r.errore = "dopo la virgoletta che chiude il testo deve venire «|»";
+            r.errore = "dopo la virgoletta che chiude il testo deve venire «|»: togli quello che "
+                       "c'è in mezzo";
             return r;
         }
     } else {
