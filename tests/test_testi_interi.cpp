@@ -24,8 +24,11 @@
 #include <QStyleOptionGroupBox>
 #include <gtest/gtest.h>
 
+#include <QPointer>
 #include <algorithm>
+#include <map>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -323,22 +326,35 @@ QRect globale(QWidget* w) {
     return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
 }
 
-// What the error log must leave in sight: every answer button of every group,
-// the trail, the words and VIA.
-std::vector<QWidget*> daLasciareInVista(Esercizio& e) {
+std::vector<QSize> ancheIlPiuPiccolo() {
+    std::vector<QSize> v(std::begin(schermi), std::end(schermi));
+    v.push_back({640, 480}); // or 1280x960 at twice the scale
+    return v;
+}
+
+// Every answer button of every group, and VIA: where the pupil presses.
+std::vector<QWidget*> colonnaRisposte(Esercizio& e) {
     std::vector<QWidget*> v{e.b("Com10"), e.b("Com11"), e.b("VIA")};
     for (const DescrizioneDomanda& d : tutteLeDomande())
         for (int i = 1; i <= static_cast<int>(d.bottoni.size()); ++i)
             v.push_back(e.b(std::string(d.nome).c_str(), i));
-    for (int i = 1; i <= 10; ++i) v.push_back(e.l("display", i));
-    for (int i = 1; i <= 22; ++i) v.push_back(e.l("Lbmostra", i));
     return v;
 }
 
-TEST(TestiInteri, ErrorLogWholeBesideTheAnswersAndOnTheScreen) {
-    std::vector<QSize> misure(std::begin(schermi), std::end(schermi));
-    misure.push_back({640, 480}); // or 1280x1024 at twice the scale
-    for (QSize s : misure) {
+// The font `l` paints with, and how many lines its text takes.
+std::pair<double, int> misuraERighe(QLabel* l) {
+    const auto t = testoDi(l);
+    const QFontMetrics fm(t->carattere, l);
+    const int alto = fm.boundingRect(t->area, t->flags | Qt::TextWordWrap, t->testo).height();
+    return {t->carattere.pointSizeF(), (alto + fm.lineSpacing() / 2) / fm.lineSpacing()};
+}
+
+// Open at every size, the error log shows each name on one line, every name at
+// one size and every count at one size; it stays with the exercise window,
+// on the screen, and clear of the answer buttons, of the red word and of the
+// feedback text through a whole sentence played with it open.
+TEST(TestiInteri, ErrorLogReadableAndClearOfAnswersWordAndFeedback) {
+    for (QSize s : ancheIlPiuPiccolo()) {
         const std::string qui = dove(s);
         Esercizio e(0);
         e.f->resize(s);
@@ -348,34 +364,105 @@ TEST(TestiInteri, ErrorLogWholeBesideTheAnswersAndOnTheScreen) {
         e.f->estraiFrase();
         for (auto& c : e.m.contaerrori) c = 19;
         clicca(e.b("Command8"));
-        RegistroErrori* log = registroErrori(*e.f);
+        QPointer<RegistroErrori> log = registroErrori(*e.f);
         ASSERT_NE(log, nullptr);
         NULLA_TAGLIATO(*log, qui);
+        // A window of the exercise window, which window managers keep above it.
+        EXPECT_EQ(log->parentWidget(), e.f.get());
+        EXPECT_TRUE(log->windowType() == Qt::Tool || log->windowType() == Qt::Dialog) << qui;
 
-        const QRect r = log->frameGeometry();
-        for (QWidget* w : daLasciareInVista(e))
-            EXPECT_FALSE(r.intersects(globale(w)))
-                << qui << ": the error log " << r.x() << "," << r.y() << " " << r.width() << "x"
-                << r.height() << " covers " << nome(w).toStdString();
+        std::set<double> nomi, conteggi;
+        for (int i = 1; i <= 11; ++i) {
+            const auto [punti, righe] =
+                misuraERighe(etichetta(*log, "Lberrori" + QString::number(i)));
+            nomi.insert(punti);
+            EXPECT_EQ(righe, 1) << qui << " row " << i;
+            conteggi.insert(misuraERighe(etichetta(*log, elemento("RR", i))).first);
+        }
+        EXPECT_EQ(nomi.size(), 1u) << qui << ": " << ::testing::PrintToString(nomi);
+        EXPECT_EQ(conteggi.size(), 1u) << qui << ": " << ::testing::PrintToString(conteggi);
+        // Smaller only where the test screen clips the room (960x768 here).
+        EXPECT_GE(*nomi.begin(), s == QSize(800, 600) ? 9.5 : 6.5) << qui;
+        EXPECT_GE(*conteggi.begin(), *nomi.begin()) << qui;
+
         const QRect schermo = e.f->screen()->availableGeometry();
         const QRect dentro = schermo.contains(globale(e.f.get())) ? schermo : globale(e.f.get());
-        EXPECT_TRUE(dentro.contains(r))
-            << qui << ": the error log is off the screen at " << r.x() << "," << r.y();
-        // Never so small that a pupil cannot read it.
-        EXPECT_GE(etichetta(*log, "Lberrori3")->font().pointSizeF(), 6.5) << qui;
+        const QRect r = log->frameGeometry();
+        EXPECT_TRUE(dentro.contains(r)) << qui << ": off the screen at " << r.x() << "," << r.y();
+        auto scoperto = [&](QWidget* w, const std::string& quando) {
+            EXPECT_FALSE(r.intersects(globale(w)))
+                << qui << " " << quando << ": the error log covers " << nome(w).toStdString();
+        };
+        for (QWidget* w : colonnaRisposte(e)) scoperto(w, "");
+
+        // A wrong answer, then the sentence to its end: the feedback of each
+        // answer during its pause, the red word of each word, "COMPLETATA".
+        int pause = 0;
+        e.banco.pausa.durante = [&] {
+            ++pause;
+            scoperto(e.l("gratifica"), "during pause " + std::to_string(pause));
+            scoperto(e.l("Lbmostra", e.m.nparola), "red word");
+        };
+        clicca(e.b(e.m.frasi.chiave(1, e.m.nfrase, 1) < 6 ? "Com11" : "Com10"));
+        EXPECT_EQ(e.l("gratifica")->text(), "") << qui;
+        finisciFrase(e);
+        EXPECT_GT(pause, 22) << qui;
+        ASSERT_FALSE(log.isNull()) << qui << ": answering closed the error log";
+        EXPECT_EQ(e.l("gratifica")->text(), "COMPLETATA") << qui;
+        scoperto(e.l("gratifica"), "sentence completed");
         log->close();
     }
 }
 
-TEST(TestiInteri, ARoomSmallerThanTheWindowShrinksItFrameIncluded) {
-    const QMargins cornice(4, 24, 4, 4);
-    Posto p = postoNelLibero({200, 500}, cornice, QRect(100, 50, 300, 700));
-    EXPECT_DOUBLE_EQ(p.scala, 1);
-    EXPECT_EQ(p.cornice, QRect(100, 50, 208, 528));
-    p = postoNelLibero({200, 500}, cornice, QRect(100, 50, 158, 428));
-    EXPECT_DOUBLE_EQ(p.scala, 0.75);
-    EXPECT_TRUE(QRect(100, 50, 158, 428).contains(p.cornice));
-    EXPECT_EQ(p.cornice.size(), QSize(158, 403));
+// A sentence of the longest words a teacher may write, at the top, low in the
+// slanting column and at its foot, beside VIA: each word stays whole and short
+// of the answer column.
+TEST(TestiInteri, LongWordsShrinkShortOfTheAnswerColumn) {
+    const std::map<int, std::string> lunghe = {{1, "precipitevolissimevolmente,   "},
+                                               {19, "avevano mangiato velocemente, "},
+                                               {22, "precipitevolissimevolmente!!!"}};
+    Frase frase;
+    for (int i = 1; i <= 22; ++i) {
+        const auto l = lunghe.find(i);
+        frase.parole.push_back(
+            Parola{l != lunghe.end() ? l->second : "che ", Chiave{static_cast<std::int8_t>(3)}});
+    }
+    for (QSize s : ancheIlPiuPiccolo()) {
+        const std::string qui = dove(s);
+        Esercizio e(0, 1, [&](StatoCorsa& m) {
+            m.frasi.svuota();
+            ASSERT_TRUE(m.frasi.aggiungi(frase));
+        });
+        e.f->resize(s);
+        e.f->estraiFrase();
+        NULLA_TAGLIATO(*e.f, qui);
+        int colonna = s.width();
+        for (QWidget* w : colonnaRisposte(e)) colonna = std::min(colonna, w->geometry().left());
+        for (const auto& [riga, testo] : lunghe) {
+            QLabel* l = e.l("Lbmostra", riga);
+            ASSERT_EQ(l->text().toStdString(), testo);
+            EXPECT_LT(l->geometry().right(), colonna)
+                << qui << ": row " << riga << " \"" << testo << "\" ends at "
+                << l->geometry().right() << ", the answers start at " << colonna;
+        }
+        // A short word keeps its size.
+        EXPECT_EQ(testoDi(e.l("Lbmostra", 2))->carattere.pointSizeF(),
+                  e.l("Lbmostra", 2)->font().pointSizeF())
+            << qui;
+    }
+}
+
+TEST(TestiInteri, TheRoomScalesTheWindowFrameIncludedToItsTopRightCorner) {
+    // Room, factor, frame: the narrower side of the room decides.
+    const std::tuple<QRect, double, QRect> casi[] = {
+        {QRect(100, 50, 158, 428), 0.75, QRect(100, 50, 158, 403)},
+        {QRect(100, 50, 408, 2000), 2, QRect(100, 50, 408, 1028)},
+        {QRect(100, 50, 1000, 1028), 2, QRect(692, 50, 408, 1028)}};
+    for (const auto& [libero, scala, posto] : casi) {
+        const Posto p = postoNelLibero({200, 500}, QMargins(4, 24, 4, 4), libero);
+        EXPECT_DOUBLE_EQ(p.scala, scala);
+        EXPECT_EQ(p.cornice, posto);
+    }
 }
 
 } // namespace

@@ -71,11 +71,12 @@ void AdattaFinestra::scala(double rx, double ry) {
         }
         // A label that sizes itself to its text is never cut short; a wider
         // face than the design's may also need a taller line, kept on the
-        // same middle.
+        // same middle. Some keep their width and shrink their text instead.
         QRect finale = r;
-        if (c->property("autosize").toBool()) {
+        const bool soloAltezza = c->property("altezzaAlTesto").toBool();
+        if (soloAltezza || c->property("autosize").toBool()) {
             const QSize testo = c->sizeHint();
-            finale.setWidth(std::max(r.width(), testo.width()));
+            if (!soloAltezza) finale.setWidth(std::max(r.width(), testo.width()));
             if (testo.height() > r.height()) {
                 finale.setTop(r.top() - (testo.height() - r.height()) / 2);
                 finale.setHeight(testo.height());

@@ -61,6 +61,9 @@ constexpr int sinistraParole[22] = {135,  270,  360,  450,  540,  630,  720,  81
                                     1665, 1755, 1845, 1935, 2025, 2115};
 constexpr int sopraParole[22] = {495,  900,  1215, 1575, 1935, 2295, 2655, 2970, 3330, 3690, 4050,
                                  4365, 4680, 5040, 5355, 5715, 6030, 6390, 6705, 7065, 7380, 7740};
+// The right edge of every word label, short of the leftmost answer button (5055) and VIA (5040).
+constexpr int fineParole = 4900;
+
 Pulsante* pulsante(QWidget* padre, const Figura& f, const QString& testo) {
     Pulsante* b = ::pulsante(padre, f, arial, testo);
     b->setFocusPolicy(Qt::NoFocus);
@@ -139,12 +142,14 @@ void FinestraEsercizio::costruisci() {
 
 void FinestraEsercizio::costruisciParole() {
     for (int i = 1; i <= 22; ++i) {
-        auto* l = new QLabel(this);
+        // Each word ends short of the answer column and VIA; a word longer
+        // than the room left at its row shrinks rather than slide under them.
+        auto* l = new EtichettaAdattata(this);
         l->setObjectName(nomeElemento(QStringLiteral("Lbmostra"), i));
         l->setGeometry(pixel(Twips{sinistraParole[i - 1], sopraParole[i - 1],
-                                   4900 - sinistraParole[i - 1], i == 1 ? 375 : 330}));
+                                   fineParole - sinistraParole[i - 1], i == 1 ? 375 : 330}));
         l->setFont(carattere(arial, 14, true));
-        l->setProperty("autosize", true);
+        l->setProperty("altezzaAlTesto", true);
         coloreTesto(l, colore(verdeScuro));
         Lbmostra[static_cast<std::size_t>(i)] = l;
     }
@@ -259,7 +264,6 @@ void FinestraEsercizio::estraiFrase() {
     for (int i = 1; i <= 22; ++i) {
         QLabel* l = parola(i);
         l->setText(QString::fromStdString(stato.frasi.testo(x.nfrase, i)));
-        l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
         l->show();
     }
     coloreTesto(parola(x.nparola), colore(rosso));

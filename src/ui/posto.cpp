@@ -14,14 +14,15 @@ Posto postoNelLibero(QSize finestra, QMargins cornice, QRect libero) {
         p.cornice = QRect(libero.topLeft(), fuori);
         return p;
     }
-    // Only the client area shrinks; the frame keeps its size.
+    // Only the client area is scaled; the frame keeps its size.
     const double lw = libero.width() - cornice.left() - cornice.right();
     const double lh = libero.height() - cornice.top() - cornice.bottom();
-    p.scala = std::clamp(std::min(lw / finestra.width(), lh / finestra.height()), 0.1, 1.0);
+    p.scala = std::clamp(std::min(lw / finestra.width(), lh / finestra.height()), 0.1, 4.0);
     const QSize dentro(static_cast<int>(std::floor(finestra.width() * p.scala)),
                        static_cast<int>(std::floor(finestra.height() * p.scala)));
-    p.cornice = QRect(libero.topLeft(), QSize(dentro.width() + cornice.left() + cornice.right(),
-                                              dentro.height() + cornice.top() + cornice.bottom()));
+    const QSize tutta(dentro.width() + cornice.left() + cornice.right(),
+                      dentro.height() + cornice.top() + cornice.bottom());
+    p.cornice = QRect(QPoint(libero.right() + 1 - tutta.width(), libero.top()), tutta);
     return p;
 }
 
@@ -75,18 +76,21 @@ void accanto(QWidget* finestra, QWidget* esercizio) {
             continue;
         sinistra = std::max(sinistra, globale(b).right() + 1);
     }
-    int destra = globale(esercizio).right() + 1;
-    for (int i = 1; i <= 10; ++i)
-        if (QWidget* d = trova(QStringLiteral("display(%1)").arg(i)))
-            destra = std::min(destra, globale(d).left());
+    // Over the trail, which the pupil can do without for a while, up to the
+    // window's edge.
+    const int destra = globale(esercizio).right() + 1;
     int sopra = globale(esercizio).top();
     if (QWidget* a = trova(QStringLiteral("AVVISO"))) sopra = globale(a).bottom() + 1;
+    // Above the feedback text, which stands under the trail's top half, and
+    // above VIA and the bar.
     int sotto = globale(esercizio).bottom() + 1;
-    if (QWidget* v = trova(QStringLiteral("VIA"))) sotto = std::min(sotto, globale(v).top());
-    if (QWidget* b = trova(QStringLiteral("Frame5"))) sotto = std::min(sotto, globale(b).top());
-    const int margine = std::max(1, (destra - sinistra) / 40);
-    QRect libero(QPoint(sinistra + margine, sopra + margine),
-                 QPoint(destra - margine - 1, sotto - margine - 1));
+    for (const char* nome : {"gratifica", "VIA", "Frame5"})
+        if (QWidget* w = trova(QString::fromLatin1(nome)))
+            sotto = std::min(sotto, globale(w).top());
+    // Flush with the notice and the window's edge, so that no sliver of the
+    // trail peeks out; apart from the answers and the feedback.
+    const int margine = std::max(1, esercizio->width() / 160);
+    QRect libero(QPoint(sinistra + margine, sopra), QPoint(destra - 1, sotto - margine - 1));
     // Never off the screen. Only an exercise window dragged mostly off its
     // screen keeps a room that is mostly off it too.
     if (const QScreen* schermo = esercizio->screen()) {

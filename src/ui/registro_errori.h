@@ -26,6 +26,9 @@ public:
     void mostraClassifica(); // mostra classifica
 
 private:
+    // Every name at one size, every count at one size.
+    void uniforma();
+
     Sessione& sessione;
     Servizi servizi;
     std::array<QLabel*, 17> RR{};       // 0..16
