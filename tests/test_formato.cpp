@@ -143,6 +143,27 @@ TEST(Formato, ForgivingWhereItCostsNothing) {
     EXPECT_EQ(l.frasi[0].parole[0].testo, "Il ");
     EXPECT_EQ(l.frasi[0].parole[1].chiave, (Chiave{3, 2, 0, 1, 0, 0, 1, 0, 1, 1}));
     EXPECT_EQ(l.frasi[0].parole[2].testo, "cane.");
+
+    // Old Mac line ends (a lone CR) are line ends too.
+    std::string soloCr;
+    for (std::size_t i = 0; i < file.size(); ++i)
+        if (file.compare(i, 2, "\r\n") != 0) soloCr += file[i];
+    const Lettura m = leggiFrasi(soloCr);
+    EXPECT_TRUE(m.problemi.empty()) << m.problemi.front().testo;
+    ASSERT_EQ(m.frasi.size(), 1u);
+    EXPECT_EQ(m.frasi[0].riga, 3);
+    EXPECT_EQ(m.frasi[0].parole, l.frasi[0].parole);
+}
+
+// A broken line of any length is quoted by its start only.
+TEST(Formato, MessagesQuoteAShortExcerptOfALongLine) {
+    const std::string lunga(900000, 'x');
+    const Lettura l = leggiFrasi("frase\n" + lunga + " | Nome\ncane | " + lunga + "\n");
+    ASSERT_EQ(l.problemi.size(), 2u);
+    for (const Problema& p : l.problemi) {
+        EXPECT_LT(p.testo.size(), 1000u);
+        EXPECT_NE(p.testo.find("«" + std::string(60, 'x') + "…»"), std::string::npos) << p.testo;
+    }
 }
 
 // "frase" opens a sentence only as a word of its own, and never on a line with a bar.

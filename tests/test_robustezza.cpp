@@ -9,14 +9,15 @@
 
 namespace {
 
+// Lines as any editor shows them: ended by LF, CR LF or a lone CR.
 std::vector<std::string_view> righe(std::string_view s) {
     std::vector<std::string_view> r;
     std::size_t inizio = 0;
     while (inizio < s.size()) {
-        std::size_t fine = s.find('\n', inizio);
-        if (fine == std::string_view::npos) fine = s.size();
+        std::size_t fine = inizio;
+        while (fine < s.size() && s[fine] != '\n' && s[fine] != '\r') ++fine;
         r.push_back(s.substr(inizio, fine - inizio));
-        inizio = fine + 1;
+        inizio = fine + (s.substr(fine, 2) == "\r\n" ? 2 : 1);
     }
     return r;
 }

@@ -136,12 +136,12 @@ Lettura leggiFrasi(std::string_view contenuto) {
     int numero = 0;
     std::size_t pos = 0;
     while (pos < contenuto.size()) {
-        std::size_t fine = contenuto.find('\n', pos);
+        // A line ends at LF, CR LF or a lone CR (the old Mac editors).
+        std::size_t fine = contenuto.find_first_of("\r\n", pos);
         if (fine == std::string_view::npos) fine = contenuto.size();
-        std::string_view riga = contenuto.substr(pos, fine - pos);
-        pos = fine + 1;
+        const std::string_view riga = contenuto.substr(pos, fine - pos);
+        pos = fine + (contenuto.substr(fine, 2) == "\r\n" ? 2 : 1);
         ++numero;
-        if (!riga.empty() && riga.back() == '\r') riga.remove_suffix(1);
         const std::string_view s = pulito(riga);
         if (s.empty() || s.front() == '#') continue;
         if (rigaFrase(s)) {

@@ -35,6 +35,12 @@ int caratteri(std::string_view s) {
 }
 
 std::string tra(std::string_view s) {
+    // A whole line of a broken file can be huge: its start is enough to find it.
+    constexpr int massimo = 60;
+    int n = 0;
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if ((static_cast<unsigned char>(s[i]) & 0xC0u) != 0x80u && ++n > massimo)
+            return "«" + std::string(s.substr(0, i)) + "…»";
     return "«" + std::string(s) + "»";
 }
 

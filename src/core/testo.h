@@ -27,7 +27,8 @@ std::string compatto(std::string_view s, bool minuscole);
 bool soloSpazi(std::string_view s); // blanks only, no tab
 // Characters (UTF-8 code points) in `s`.
 int caratteri(std::string_view s);
-// «s», as the messages quote what the teacher wrote.
+// «s», as the messages quote what the teacher wrote: at most 60 characters,
+// then "…".
 std::string tra(std::string_view s);
 
 // Calls f(code point) for each character; false when `s` is not valid UTF-8.
