@@ -1,6 +1,7 @@
 #include "app/caricafrasi.h"
 #include "app/rigacomando.h"
 #include "config.h"
+#include "core/formato.h"
 #include "core/incorporate.h"
 
 #include <QCoreApplication>
@@ -98,6 +99,62 @@ TEST(CaricaFrasi, UpToTheCapacityAndWhatIsLeftOutIsReported) {
     EXPECT_TRUE(
         tante.problemi.last().contains(QStringLiteral("e altri 4829 problemi, non elencati")))
         << tante.problemi.last().toStdString();
+}
+
+// Before a save: what the drill will make of the sentence at its next start.
+TEST(CaricaFrasi, ASentenceIsSavedOnlyWhereTheDrillWillLoadIt) {
+    auto una = [](const char* prefisso) {
+        const QByteArray b = frasi(1, QString::fromLatin1(prefisso));
+        return leggiFrasi(std::string_view(b.constData(), static_cast<std::size_t>(b.size())))
+            .frasi.front();
+    };
+    struct Caso {
+        const char* nome;
+        QByteArray a, b; // utente/a.txt, utente/b.txt
+        QString dove;    // the file saved into; empty: utente/a.txt
+        Frase frase;
+        const char* esito; // part of the refusal or of the warning; empty: fine
+        int posti;
+    };
+    Cartelle c;
+    const QString fuori = c.dir.filePath(QStringLiteral("chiavetta/mie.txt"));
+    const QString ombra = c.frasi("sistema1", "a.txt");
+    const Caso casi[] = {
+        {"new", frasi(3), {}, {}, una("nuova"), "", 101 - 34},
+        {"new file", {}, {}, {}, una("nuova"), "", 101 - 31},
+        {"twice", frasi(3), {}, {}, una("p"), "è già nel file", 0},
+        {"built-in", frasi(3), {}, {}, frasiIncorporate()[4], "incluse nel programma", 0},
+        {"other file", frasi(3), frasi(1, QStringLiteral("b")), {}, una("b"), "b.txt", 0},
+        {"full", frasi(71), {}, {}, una("nuova"), "non c'è più posto", 0},
+        {"pushes out",
+         frasi(70),
+         frasi(1, QStringLiteral("b")),
+         {},
+         una("nuova"),
+         "una frase di un altro file",
+         0},
+        {"utf-16", "\xFF\xFE" + frasi(1), {}, {}, una("nuova"), "UTF-8", 0},
+        {"latin-1", "# citt\xE0\n" + frasi(1), {}, {}, una("nuova"), "UTF-8", 0},
+        {"shadowed", frasi(1), {}, ombra, una("nuova"), "al posto di questo", 0},
+        {"alone", {}, {}, fuori, una("nuova"), "aggettivi --frasi", 101 - 91},
+    };
+    for (const Caso& k : casi) {
+        QDir(c.dir.path()).removeRecursively();
+        if (!k.a.isEmpty()) scrivi(c.frasi("utente", "a.txt"), k.a);
+        if (!k.b.isEmpty()) scrivi(c.frasi("utente", "b.txt"), k.b);
+        const QString dove = k.dove.isEmpty() ? c.frasi("utente", "a.txt") : k.dove;
+        const QByteArray esistente = dove == fuori ? frasi(90) : dove == ombra ? QByteArray() : k.a;
+        const EsameAggiunta e = esaminaAggiunta(dove, esistente, k.frase);
+        const QString tutto = e.rifiuto + e.avvisi.join(QLatin1Char(' '));
+        if (*k.esito == 0 || k.posti > 0) {
+            EXPECT_TRUE(e.rifiuto.isEmpty()) << k.nome << ": " << e.rifiuto.toStdString();
+            EXPECT_EQ(e.posti, k.posti) << k.nome;
+        } else {
+            EXPECT_FALSE(e.rifiuto.isEmpty()) << k.nome;
+        }
+        EXPECT_TRUE(tutto.contains(QString::fromUtf8(k.esito)))
+            << k.nome << ": " << tutto.toStdString();
+    }
 }
 
 TEST(CaricaFrasi, ASentenceMetTwiceLoadsOnce) {
@@ -268,7 +325,6 @@ TEST(RigaComando, OptionsAndTheirMistakes) {
     };
     for (const Sbaglio& s : std::initializer_list<Sbaglio>{
              {{"--frasi"}, "--frasi vuole almeno un file."},
-             {{"--verifica"}, "--verifica vuole almeno un file."},
              {{"a.txt"}, "i file si indicano dopo --frasi, --verifica o --scrivi."},
              {{"--esporta", "a.txt"}, "--esporta non vuole file."},
              {{"--frasi", "a", "--verifica"},
@@ -286,6 +342,7 @@ TEST(RigaComando, OptionsAndTheirMistakes) {
 
     // No display needed for these; the toolkit's own options wait for the toolkit.
     EXPECT_TRUE(senza({"--verifica", "a.txt"}));
+    EXPECT_EQ(comando({"--verifica"}).azione, A::verifica); // the folders' files
     EXPECT_TRUE(senza({"--esporta"}));
     EXPECT_TRUE(senza({"--help"}));
     EXPECT_TRUE(senza({"--version"}));
@@ -329,22 +386,31 @@ TEST(RigaComando, VersionHelpExportAndCheck) {
     const QString x = dir.filePath(QStringLiteral("x.txt"));
     scrivi(x, esportate.out.toUtf8());
     const QByteArray xs = x.toUtf8();
+    // Counted as the drill counts: with the built-in sentences, which a copy repeats.
+    const Uscita copia = esegui({"--verifica", xs.constData()});
+    EXPECT_EQ(copia.codice, 1);
+    EXPECT_EQ(copia.out.count(QStringLiteral("è uguale a una frase già caricata")), 30);
+    scrivi(x, frasi(70));
     const Uscita bene = esegui({"--verifica", xs.constData()});
     EXPECT_EQ(bene.codice, 0);
-    EXPECT_EQ(bene.out, QStringLiteral("Tutto a posto: 30 frasi caricate.\n"));
+    EXPECT_EQ(bene.out, QStringLiteral("Tutto a posto: 70 frasi caricate dai file; con le 30 "
+                                       "incluse nel programma sono 100 su 101: 1 posto libero.\n"));
 
     const QString y = dir.filePath(QStringLiteral("y.txt"));
     scrivi(y, "frase\ncane | Nome\nbello | Aggettivo, Qualificativo\nfrase\nIl | Articolo\n" +
                   aggettivo + "frase\nun | Articolo\n");
     const QByteArray ys = y.toUtf8();
     const Uscita male = esegui({"--verifica", xs.constData(), ys.constData()});
+    // 70 + 30 + 1: the room is full.
     EXPECT_EQ(male.codice, 1);
     const QStringList righe = male.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(righe.size(), 3) << male.out.toStdString();
     EXPECT_TRUE(righe[0].startsWith(y + QStringLiteral(":3: l'analisi è incompleta")));
     EXPECT_TRUE(righe[1].startsWith(y + QStringLiteral(":7: la frase non ha aggettivi")));
-    EXPECT_EQ(righe[2], QStringLiteral("31 frasi caricate, 2 frasi non caricate. Correggi i "
-                                       "problemi elencati e controlla di nuovo."));
+    EXPECT_EQ(righe[2], QStringLiteral("71 frasi caricate dai file, 2 frasi non caricate; con le "
+                                       "30 incluse nel programma sono 101 su 101: non resta "
+                                       "nessun posto. Correggi i problemi elencati e controlla "
+                                       "di nuovo."));
 
     const Uscita sbagliato = esegui({"--bogus"});
     EXPECT_EQ(sbagliato.codice, 2);
@@ -361,10 +427,10 @@ TEST(RigaComando, CountedMessagesAgreeWithTheirCount) {
         const char* atteso;
     };
     const Caso casi[] = {
-        {frasi(1), "Tutto a posto: 1 frase caricata."},
-        {frasi(2), "Tutto a posto: 2 frasi caricate."},
-        {frasi(1) + rotta, "1 frase caricata, 1 frase non caricata."},
-        {frasi(2) + rotta + rotta, "2 frasi caricate, 2 frasi non caricate."},
+        {frasi(1), "Tutto a posto: 1 frase caricata dai file;"},
+        {frasi(2), "Tutto a posto: 2 frasi caricate dai file;"},
+        {frasi(1) + rotta, "1 frase caricata dai file, 1 frase non caricata;"},
+        {frasi(2) + rotta + rotta, "2 frasi caricate dai file, 2 frasi non caricate;"},
         {righeStrane + "x\n", "e un altro problema, non elencato:"},
         {righeStrane + "x\nx\n", "e altri 2 problemi, non elencati:"},
     };
@@ -396,9 +462,9 @@ TEST(RigaComando, TheProgramChecksAndExportsWithoutADisplay) {
     EXPECT_EQ(esportate.toStdString(), std::string(testoFrasiIncorporate()));
     QTemporaryDir dir;
     const QString x = dir.filePath(QStringLiteral("x.txt"));
-    scrivi(x, esportate);
+    scrivi(x, frasi(2));
     EXPECT_EQ(lancia({QStringLiteral("--verifica"), x}), 0);
-    scrivi(x, esportate + "frase\ncane | Nomi\n");
+    scrivi(x, frasi(2) + "frase\ncane | Nomi\n");
     EXPECT_EQ(lancia({QStringLiteral("--verifica"), x}), 1);
     EXPECT_EQ(lancia({QStringLiteral("a.txt")}), 2);
     QByteArray versione;

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -483,6 +484,38 @@ TEST(FinestraScrittura, GuidaShowsTheTeachersGuideWithItsPictures) {
     EXPECT_EQ(senza.f->finestraGuida(), nullptr);
     EXPECT_TRUE(senza.messaggio().contains(QStringLiteral("guida")))
         << senza.messaggio().toStdString();
+}
+
+// Saved twice, then somewhere else: the second save of the same sentence is
+// refused, "Salva in…" writes where the teacher chose, with the same checks.
+TEST(FinestraScrittura, TheSameSentenceIsSavedOnceAndSalvaInWritesWhereChosen) {
+    Scrittura w;
+    w.scrivi("buono");
+    classifica(w, Chiave{3, 3, 0, 0, 0, 0, 0, 0, 1, 1});
+    ASSERT_TRUE(w.f->salvaFrase()) << w.messaggio().toStdString();
+    EXPECT_FALSE(w.f->salvaFrase());
+    EXPECT_TRUE(w.messaggio().contains(QStringLiteral("è già nel file")))
+        << w.messaggio().toStdString();
+    EXPECT_EQ(leggiFrasi(w.contenuto().toStdString()).frasi.size(), 1u);
+
+    const QString altro = w.dir.filePath(QStringLiteral("chiavetta.txt"));
+    w.banco.modale.risposta = [&](QDialog& d) {
+        auto& scelta = static_cast<QFileDialog&>(d);
+        EXPECT_EQ(scelta.objectName(), QStringLiteral("sceltaFile"));
+        scelta.selectFile(altro);
+        d.accept(); // QFileDialog::accept, through the public door
+    };
+    QTest::mouseClick(w.b("salvaIn"), Qt::LeftButton);
+    EXPECT_EQ(w.domande(), 1);
+    QFile f(altro);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << w.messaggio().toStdString();
+    EXPECT_EQ(leggiFrasi(f.readAll().toStdString()).frasi.size(), 1u);
+    EXPECT_TRUE(w.messaggio().contains(
+        QStringLiteral("aggettivi --frasi"))); // not a folder the drill reads
+    // A sentence that cannot be saved asks for no file.
+    w.scrivi("buono cane");
+    QTest::mouseClick(w.b("salvaIn"), Qt::LeftButton);
+    EXPECT_EQ(w.domande(), 1);
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "app/caricafrasi.h"
 
 #include "core/formato.h"
+#include "core/incorporate.h"
+#include "core/nuovafrase.h"
+#include "core/plurale.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,15 +11,34 @@
 #include <QScopeGuard>
 #include <QSet>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
+#include <memory>
 #include <set>
 #include <unistd.h>
 
 namespace {
+
+// A folder as the disk knows it, so that two spellings of one folder compare
+// equal; as written when it does not exist yet.
+QString cartellaVera(const QString& percorso) {
+    const QString c = QDir(percorso).canonicalPath();
+    return c.isEmpty() ? QDir::cleanPath(QDir(percorso).absolutePath()) : c;
+}
+
+QString chiaveFile(const QString& file) {
+    const QFileInfo i(file);
+    return cartellaVera(i.absolutePath()) + QLatin1Char('/') + i.fileName();
+}
+
+std::string impronta(const Frase& f) {
+    return scriviFrasi(std::span(&f, 1));
+}
 
 const QString nomeNonUtf8 =
     QStringLiteral("il nome del file ha lettere che non sono UTF-8: rinomina il file");
@@ -183,7 +205,7 @@ QStringList fileDellaCartella(const QString& cartella, QStringList* problemi) {
     return trovati;
 }
 
-QStringList fileFrasiPredefiniti(QStringList* problemi) {
+QStringList fileFrasiPredefiniti(QStringList* problemi, const QString& anche) {
     QStringList file;
     QSet<QString> nomi;
     QSet<QString> cartelleViste;
@@ -191,7 +213,15 @@ QStringList fileFrasiPredefiniti(QStringList* problemi) {
         const QString vera = QDir(c).canonicalPath();
         if (!vera.isEmpty() && cartelleViste.contains(vera)) continue;
         cartelleViste.insert(vera);
-        for (const QString& f : fileDellaCartella(c, problemi)) {
+        QStringList qui = fileDellaCartella(c, problemi);
+        if (!anche.isEmpty() && cartellaVera(c) == cartellaVera(QFileInfo(anche).absolutePath())) {
+            const QString f = QDir(c).filePath(QFileInfo(anche).fileName());
+            if (!qui.contains(f)) {
+                qui << f;
+                std::sort(qui.begin(), qui.end());
+            }
+        }
+        for (const QString& f : qui) {
             const QString n = QFileInfo(f).fileName();
             if (nomi.contains(n)) continue;
             nomi.insert(n);
@@ -219,13 +249,17 @@ QStringList fileIndicati(const QStringList& file, QStringList* problemi) {
     return r;
 }
 
-RapportoFrasi caricaFile(Frasi& banca, const QStringList& file) {
+namespace {
+
+// The load, reading each file through `leggi`: the disk, or a file as it
+// would be after a save.
+RapportoFrasi caricaFileDa(Frasi& banca, const QStringList& file,
+                           const std::function<Contenuto(const QString&)>& leggi) {
     RapportoFrasi r;
     QSet<QString> letti;
     // A sentence met twice (a copy of the built-in file, one saved twice) would
     // take room and come up twice in a lesson.
     std::set<std::string> giaCaricate;
-    auto impronta = [](const Frase& f) { return scriviFrasi(std::span(&f, 1)); };
     for (int s = 0; s < banca.numeroFrasi(); ++s) giaCaricate.insert(impronta(banca.frase(s)));
     for (const QString& nome : file) {
         const QString mostrato = QDir::toNativeSeparators(nome);
@@ -238,7 +272,7 @@ RapportoFrasi caricaFile(Frasi& banca, const QStringList& file) {
             continue;
         }
         if (!vero.isEmpty()) letti.insert(vero);
-        const Contenuto c = leggiFileFrasi(nome);
+        const Contenuto c = leggi(nome);
         if (!c.errore.isEmpty()) {
             r.problemi << mostrato + QStringLiteral(": ") + c.errore;
             continue;
@@ -279,6 +313,120 @@ RapportoFrasi caricaFile(Frasi& banca, const QStringList& file) {
     }
     r.caricate = banca.numeroFrasi();
     return r;
+}
+
+bool contiene(const Frasi& banca, const std::string& cercata) {
+    for (int s = 0; s < banca.numeroFrasi(); ++s)
+        if (impronta(banca.frase(s)) == cercata) return true;
+    return false;
+}
+
+bool contiene(const QByteArray& dati, const std::string& cercata) {
+    const Lettura l =
+        leggiFrasi(std::string_view(dati.constData(), static_cast<std::size_t>(dati.size())));
+    return std::any_of(l.frasi.begin(), l.frasi.end(),
+                       [&](const Frase& f) { return impronta(f) == cercata; });
+}
+
+} // namespace
+
+RapportoFrasi caricaFile(Frasi& banca, const QStringList& file) {
+    return caricaFileDa(banca, file, leggiFileFrasi);
+}
+
+EsameAggiunta esaminaAggiunta(const QString& file, const QByteArray& esistente, const Frase& f) {
+    EsameAggiunta e;
+    const QString nome = QDir::toNativeSeparators(file);
+    const QString altroFile = QStringLiteral("scegli un altro file con «Salva in…»");
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decodificato = utf8(esistente); // decoding happens on conversion
+    if (esistente.startsWith("\xFF\xFE") || esistente.startsWith("\xFE\xFF") || utf8.hasError()) {
+        e.rifiuto = QStringLiteral("il file non è salvato con la codifica UTF-8 e la frase lo "
+                                   "guasterebbe: salvalo in UTF-8 (in Blocco note: «Salva con "
+                                   "nome», codifica UTF-8), o %1")
+                        .arg(altroFile);
+        return e;
+    }
+
+    // The load that will read the file: the folders' with the built-in
+    // sentences, or the file opened alone.
+    const QString chiave = chiaveFile(file);
+    bool inCartella = false;
+    for (const QString& c : cartelleFrasi())
+        inCartella = inCartella || cartellaVera(c) == cartellaVera(QFileInfo(file).absolutePath());
+    const bool conIncluse = inCartella && file.endsWith(QLatin1String(".txt"));
+    QStringList elenco = {file};
+    if (conIncluse) {
+        elenco = fileFrasiPredefiniti(nullptr, file);
+        if (std::none_of(elenco.begin(), elenco.end(),
+                         [&](const QString& n) { return chiaveFile(n) == chiave; })) {
+            e.rifiuto = QStringLiteral("in una cartella letta prima c'è un altro file «%1», che "
+                                       "il programma legge al posto di questo: %2")
+                            .arg(QFileInfo(file).fileName(), altroFile);
+            return e;
+        }
+    } else {
+        e.avvisi << QStringLiteral("Il programma non legge da solo questo file: gli alunni "
+                                   "vedranno le sue frasi aprendolo (aggettivi --frasi «%1»).")
+                        .arg(nome);
+    }
+    const QByteArray dopo = QByteArray::fromStdString(accodaFrase(
+        std::string_view(esistente.constData(), static_cast<std::size_t>(esistente.size())), f));
+    auto carica = [&](const QByteArray& dati) {
+        auto banca = std::make_unique<Frasi>();
+        if (conIncluse) banca->riempi();
+        caricaFileDa(*banca, elenco, [&](const QString& n) {
+            if (chiaveFile(n) != chiave) return leggiFileFrasi(n);
+            Contenuto c;
+            c.dati = dati;
+            return c;
+        });
+        return banca;
+    };
+    const std::unique_ptr<Frasi> senza = carica(esistente);
+    const std::unique_ptr<Frasi> con = carica(dopo);
+    const std::string nuova = impronta(f);
+    if (contiene(esistente, nuova)) {
+        e.rifiuto = QStringLiteral("la frase è già nel file");
+        return e;
+    }
+    if (conIncluse) {
+        auto incluse = std::make_unique<Frasi>();
+        incluse->riempi();
+        if (contiene(*incluse, nuova)) {
+            e.rifiuto = QStringLiteral("la frase è uguale a una delle frasi incluse nel programma");
+            return e;
+        }
+    }
+    for (const QString& n : elenco)
+        if (chiaveFile(n) != chiave && contiene(leggiFileFrasi(n).dati, nuova)) {
+            e.rifiuto =
+                QStringLiteral("la frase è già nel file «%1»").arg(QDir::toNativeSeparators(n));
+            return e;
+        }
+    // In, but pushing a sentence of a later file out: no better.
+    const bool entra = contiene(*con, nuova);
+    if (!entra || con->numeroFrasi() <= senza->numeroFrasi()) {
+        e.rifiuto =
+            QStringLiteral("non c'è più posto: il programma carica al massimo %1 frasi%2 e "
+                           "%3 resterebbe fuori. Togli qualche frase dai file, o %4 da "
+                           "aprire da solo")
+                .arg(Frasi::maxFrasi)
+                .arg(conIncluse
+                         ? QStringLiteral(", comprese le %1 incluse").arg(frasiIncorporate().size())
+                         : QString())
+                .arg(entra ? QStringLiteral("una frase di un altro file")
+                           : QStringLiteral("questa"))
+                .arg(altroFile);
+        return e;
+    }
+    e.posti = Frasi::maxFrasi - con->numeroFrasi();
+    const Lettura l = leggiFrasi(
+        std::string_view(esistente.constData(), static_cast<std::size_t>(esistente.size())));
+    if (const int n = l.totaleProblemi(); n > 0)
+        e.avvisi << QStringLiteral("Il file ha già %1: controllalo con aggettivi --verifica.")
+                        .arg(QString::fromStdString(quante(n, "problema", "problemi")));
+    return e;
 }
 
 RapportoFrasi caricaFrasi(Frasi& banca, const QStringList& file) {

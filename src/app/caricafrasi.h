@@ -44,8 +44,9 @@ QString fileNuoveFrasi();
 QStringList fileDellaCartella(const QString& cartella, QStringList* problemi);
 
 // Those of every folder above, folder by folder. A name already found in an
-// earlier folder is skipped: the user's copy wins.
-QStringList fileFrasiPredefiniti(QStringList* problemi = nullptr);
+// earlier folder is skipped: the user's copy wins. `anche`: a file counted as
+// there even before it exists (one about to be saved).
+QStringList fileFrasiPredefiniti(QStringList* problemi = nullptr, const QString& anche = {});
 
 // The files named on the command line, a folder standing for its *.txt.
 QStringList fileIndicati(const QStringList& file, QStringList* problemi);
@@ -58,3 +59,14 @@ RapportoFrasi caricaFile(Frasi& banca, const QStringList& file);
 // With files: only their sentences, or the built-in ones when none of them loads,
 // so that the pupil always has sentences.
 RapportoFrasi caricaFrasi(Frasi& banca, const QStringList& file);
+
+// What the drill will make, at its next start, of `f` added at the end of
+// `file`, which holds `esistente` now: the load that reads the file (the
+// folders' with the built-in sentences, or the file opened alone), its limit,
+// sentences met twice, the file's encoding.
+struct EsameAggiunta {
+    QString rifiuto;    // why `f` must not go in; empty when it may
+    QStringList avvisi; // what the teacher should know even so
+    int posti = 0;      // places left in that load, `f` in
+};
+EsameAggiunta esaminaAggiunta(const QString& file, const QByteArray& esistente, const Frase& f);

@@ -129,10 +129,11 @@ Comando leggiComando(const QStringList& argomenti) {
                                           "ogni file .txt), al posto delle frasi incluse e di "
                                           "quelle delle cartelle.")};
     const VoceAiuto vVerifica{
-        QStringLiteral("--verifica FILE..."),
-        QStringLiteral("Controlla i FILE di frasi (di una cartella, ogni file .txt) senza "
-                       "aprire finestre: scrive ogni problema ed esce con 0 se è tutto a posto, "
-                       "con 1 se no.")};
+        QStringLiteral("--verifica [FILE...]"),
+        QStringLiteral("Controlla i FILE di frasi (di una cartella, ogni file .txt; senza FILE, "
+                       "quelli delle cartelle) come li carica il programma insieme alle frasi "
+                       "incluse, senza aprire finestre: scrive ogni problema e quanti posti "
+                       "restano, ed esce con 0 se è tutto a posto, con 1 se no.")};
     const VoceAiuto vEsporta{
         QStringLiteral("--esporta"),
         QStringLiteral("Scrive le frasi incluse nel formato dei file di frasi.")};
@@ -205,9 +206,8 @@ Comando leggiComando(const QStringList& argomenti) {
         c.azione = Comando::Azione::esporta;
         return c;
     }
-    if ((p.isSet(frasi) || p.isSet(verifica)) && c.file.isEmpty())
-        return errore(QStringLiteral("--%1 vuole almeno un file.")
-                          .arg(p.isSet(frasi) ? opzioneFrasi : opzioneVerifica));
+    if (p.isSet(frasi) && c.file.isEmpty())
+        return errore(QStringLiteral("--%1 vuole almeno un file.").arg(opzioneFrasi));
     if (scelte == 0 && !c.file.isEmpty())
         return errore(QStringLiteral("i file si indicano dopo --frasi, --verifica o --scrivi."));
     if (p.isSet(verifica)) c.azione = Comando::Azione::verifica;
@@ -245,25 +245,41 @@ int eseguiSenzaFinestra(const Comando& c, QTextStream& out, QTextStream& err) {
         return 0;
     }
     case Comando::Azione::verifica: {
+        // Counted as the drill counts at its start: the built-in sentences
+        // first, then the files, up to the limit.
         auto banca = std::make_unique<Frasi>();
+        banca->riempi();
+        const int incluse = banca->numeroFrasi();
         QStringList saltati;
-        RapportoFrasi r = caricaFile(*banca, fileIndicati(c.file, &saltati));
+        RapportoFrasi r = caricaFile(*banca, c.file.isEmpty() ? fileFrasiPredefiniti(&saltati)
+                                                              : fileIndicati(c.file, &saltati));
         r.problemi = saltati + r.problemi;
         for (const QString& p : r.problemi) out << p << '\n';
+        const int daiFile = r.caricate - incluse;
         const QString caricate =
-            r.caricate == 0
-                ? QStringLiteral("Nessuna frase caricata")
-                : QString::fromStdString(quante(r.caricate, "frase caricata", "frasi caricate"));
+            daiFile == 0 ? QStringLiteral("nessuna frase caricata dai file")
+                         : QString::fromStdString(quante(daiFile, "frase caricata dai file",
+                                                         "frasi caricate dai file"));
+        const int posti = Frasi::maxFrasi - r.caricate;
+        const QString conte =
+            QStringLiteral("con le %1 incluse nel programma sono %2 su %3: %4")
+                .arg(incluse)
+                .arg(r.caricate)
+                .arg(Frasi::maxFrasi)
+                .arg(posti == 0
+                         ? QStringLiteral("non resta nessun posto")
+                         : QString::fromStdString(quante(posti, "posto libero", "posti liberi")));
         if (r.problemi.isEmpty()) {
-            out << QStringLiteral("Tutto a posto: %1.\n").arg(caricate);
+            out << QStringLiteral("Tutto a posto: %1; %2.\n").arg(caricate, conte);
             return 0;
         }
-        out << caricate;
+        out << caricate.left(1).toUpper() + caricate.mid(1);
         if (r.scartate > 0)
             out << ", "
                 << QString::fromStdString(
                        quante(r.scartate, "frase non caricata", "frasi non caricate"));
-        out << QStringLiteral(". Correggi i problemi elencati e controlla di nuovo.\n");
+        out << QStringLiteral("; %1. Correggi i problemi elencati e controlla di nuovo.\n")
+                   .arg(conte);
         return 1;
     }
     case Comando::Azione::errore:

@@ -123,6 +123,12 @@ Archivio::Esito ArchivioFile::aggiungi(const QString& file, const Frase& f) {
         return rifiuta(QStringLiteral("il file diventerebbe troppo grande (al massimo %1 KB): "
                                       "salva in un file nuovo")
                            .arg(maxByteFile / 1024));
+    // "Salvata" means the pupils will see it at the drill's next start.
+    const EsameAggiunta esame = esaminaAggiunta(vero, vecchio.dati, f);
+    if (!esame.rifiuto.isEmpty())
+        return {
+            false,
+            QStringLiteral("La frase non è stata salvata in «%1»: %2.").arg(nome, esame.rifiuto)};
 
     Temporaneo tmp;
     const QByteArray base = QFile::encodeName(QDir(cartella).filePath(
@@ -166,7 +172,11 @@ Archivio::Esito ArchivioFile::aggiungi(const QString& file, const Frase& f) {
         ::close(d);
     }
 
-    QString messaggio = QStringLiteral("Frase salvata in «%1».").arg(nome);
+    QString messaggio =
+        QStringLiteral("Frase salvata in «%1»; %2.")
+            .arg(nome, esame.posti == 1 ? QStringLiteral("resta 1 posto")
+                                        : QStringLiteral("restano %1 posti").arg(esame.posti));
+    for (const QString& a : esame.avvisi) messaggio += QLatin1Char(' ') + a;
     if (vecchio.esiste && vecchio.info.st_nlink > 1)
         messaggio += QStringLiteral(" Il file aveva altri nomi (collegamenti fissi): quelli "
                                     "restano com'erano, senza la frase nuova.");

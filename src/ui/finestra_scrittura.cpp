@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
@@ -190,6 +191,7 @@ void FinestraScrittura::costruisci() {
     bottone(barra, "nuova", QStringLiteral("Nuova frase"), &FinestraScrittura::nuovaFrase);
     bottone(barra, "prova", QStringLiteral("Prova"), &FinestraScrittura::provaFrase);
     bottone(barra, "salva", QStringLiteral("Salva"), &FinestraScrittura::salvaFrase);
+    bottone(barra, "salvaIn", QStringLiteral("Salva in…"), &FinestraScrittura::salvaFraseIn);
     bottone(barra, "guida", QStringLiteral("Guida"), &FinestraScrittura::mostraGuida);
     bottone(barra, "chiudi", QStringLiteral("Chiudi"), &QWidget::close);
     auto* salvaSubito = new QShortcut(QKeySequence::Save, this);
@@ -379,8 +381,7 @@ void FinestraScrittura::premuto(Domanda d, int indice) {
     aggiorna();
 }
 
-bool FinestraScrittura::salvaFrase() {
-    inizioAzione();
+bool FinestraScrittura::salvabile() {
     if (!compositore.completa()) {
         avvisa(QStringLiteral("Analizza prima tutte le parole (quelle in nero o in rosso)."), true);
         return false;
@@ -393,11 +394,43 @@ bool FinestraScrittura::salvaFrase() {
                true);
         return false;
     }
-    const Archivio::Esito e = archivio.aggiungi(destinazione, compositore.frase());
+    return true;
+}
+
+bool FinestraScrittura::salvaNel(const QString& file) {
+    const Archivio::Esito e = archivio.aggiungi(file, compositore.frase());
     if (e.ok) salvata = testoFile(compositore.frase());
     avvisa(e.messaggio, !e.ok);
     aggiorna();
     return e.ok;
+}
+
+bool FinestraScrittura::salvaFrase() {
+    inizioAzione();
+    return salvabile() && salvaNel(destinazione);
+}
+
+bool FinestraScrittura::salvaFraseIn() {
+    inizioAzione();
+    // Nothing to choose a file for when the sentence cannot be saved anyway.
+    if (!salvabile()) return false;
+    QFileDialog d(this, QStringLiteral("Salva la frase in…"),
+                  cartellaScelta.isEmpty() ? QFileInfo(destinazione).absolutePath()
+                                           : cartellaScelta,
+                  QStringLiteral("File di frasi (*.txt)"));
+    d.setObjectName(QStringLiteral("sceltaFile"));
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setDefaultSuffix(QStringLiteral("txt"));
+    // The sentence is added at the end: an existing file is never replaced.
+    d.setOption(QFileDialog::DontConfirmOverwrite);
+    servizi.modale.mostra(d);
+    if (d.result() != QDialog::Accepted || d.selectedFiles().isEmpty()) {
+        aggiorna();
+        return false;
+    }
+    const QString scelto = d.selectedFiles().constFirst();
+    cartellaScelta = QFileInfo(scelto).absolutePath();
+    return salvaNel(scelto);
 }
 
 void FinestraScrittura::provaFrase() {

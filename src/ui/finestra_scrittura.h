@@ -40,6 +40,8 @@ public:
     void riapriGruppo();
     void saltaGenere();
     bool salvaFrase();
+    // Salva into a file the teacher chooses (a USB stick, the class folder).
+    bool salvaFraseIn();
     void provaFrase();
     void nuovaFrase();
     void mostraGuida();
@@ -69,6 +71,9 @@ private:
     // teacher said so (after saving, when she asked for that).
     bool lasciaAndare(const QString& domanda);
     void chiudiProva();
+    // Complete and acceptable to the drill; says why not.
+    bool salvabile();
+    bool salvaNel(const QString& file);
     void premuto(Domanda d, int indice);
     void primaRisposta(bool var);
     // Shows the groups, the open question and the trail as the model has them.
@@ -97,6 +102,7 @@ private:
     bool esitoErrore = false;
     // The sentence as the last save wrote it, in the file's own text.
     std::string salvata;
+    QString cartellaScelta;                                        // of the last "Salva in…"
     std::array<QPushButton*, Compositore::maxGruppi + 1> gruppi{}; // 1..22
 
     struct Prova;
