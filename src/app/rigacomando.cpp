@@ -36,16 +36,21 @@ const QStringList delToolkit = {
 
 QString descrizione() {
     QStringList cartelle;
-    for (const QString& c : cartelleFrasi())
+    for (const QString& c : cartelleFrasi() + cartelleConfigurate())
         cartelle << QStringLiteral("  ") + QDir::toNativeSeparators(c);
     return QStringLiteral("Aggettivi: esercizi di analisi grammaticale degli aggettivi.\n\n"
                           "Senza opzioni usa le frasi incluse nel programma e poi ogni file "
                           "*.txt di queste cartelle (fino a %1 frasi):\n")
                .arg(Frasi::maxFrasi) +
            cartelle.join(QLatin1Char('\n')) +
-           QStringLiteral("\nIl formato dei file di frasi è spiegato nella guida frasi.md, "
-                          "installata con la documentazione del programma (su Linux "
-                          "/usr/share/doc/aggettivi/frasi.md).");
+           QStringLiteral("\nAltre cartelle (per esempio quella della classe) si aggiungono "
+                          "nella chiave cartelle del gruppo [frasi] di aggettivi/aggettivi.conf, "
+                          "nella cartella di configurazione dell'utente o del sistema "
+                          "(su Linux ~/.config o /etc/xdg).\n"
+                          "Come scrivere le frasi e portarle agli alunni è spiegato nella "
+                          "guida per gli insegnanti: %1")
+               .arg(QDir::toNativeSeparators(fileGuida().isEmpty() ? QStringLiteral("frasi.md")
+                                                                   : fileGuida()));
 }
 
 // `testo` cut into lines of at most `larghezza` characters, at spaces.
@@ -143,7 +148,8 @@ Comando leggiComando(const QStringList& argomenti) {
                        "le aggiunge al FILE indicato o, senza FILE, a %1.")
             .arg(QDir::toNativeSeparators(fileNuoveFrasi()))};
     const VoceAiuto vFile{QStringLiteral("FILE"),
-                          QStringLiteral("File di frasi, dopo --frasi, --verifica o --scrivi.")};
+                          QStringLiteral("File di frasi da usare (come con --frasi), o dopo "
+                                         "--verifica o --scrivi.")};
     const QCommandLineOption aiuto({QStringLiteral("h"), QStringLiteral("help")}, vAiuto.testo);
     const QCommandLineOption versione({QStringLiteral("v"), QStringLiteral("version")},
                                       vVersione.testo);
@@ -208,8 +214,7 @@ Comando leggiComando(const QStringList& argomenti) {
     }
     if (p.isSet(frasi) && c.file.isEmpty())
         return errore(QStringLiteral("--%1 vuole almeno un file.").arg(opzioneFrasi));
-    if (scelte == 0 && !c.file.isEmpty())
-        return errore(QStringLiteral("i file si indicano dopo --frasi, --verifica o --scrivi."));
+    // A file manager's "Open with" hands the files over bare: they are played.
     if (p.isSet(verifica)) c.azione = Comando::Azione::verifica;
     return c;
 }
