@@ -1,4 +1,5 @@
 #include "app/caricafrasi.h"
+#include "app/frasi_corsa.h"
 #include "app/rigacomando.h"
 #include "config.h"
 #include "core/formato.h"
@@ -13,8 +14,10 @@
 #include <QTextStream>
 #include <gtest/gtest.h>
 
+#include <condition_variable>
 #include <fcntl.h>
 #include <memory>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -253,6 +256,131 @@ TEST(CaricaFrasi, BadFilesOfEveryKindAreNamedAndTheGoodOnesStillLoad) {
     EXPECT_GE(r.scartate, 1); // latino.txt's sentence, and any the garbage seemed to start
 }
 
+TEST(CaricaFrasi, OneLineSaysWhatTheRunUses) {
+    struct Caso {
+        int incorporate;
+        QList<QPair<QString, int>> daFile;
+        const char* riga;
+    };
+    const QString d = QStringLiteral("/media/chiavetta/");
+    for (const Caso& c : std::initializer_list<Caso>{
+             {30, {}, "30 frasi incorporate"},
+             {30, {{d + "2B-gennaio.txt", 12}}, "30 frasi incorporate e 12 da 2B-gennaio.txt"},
+             {30,
+              {{d + "a.txt", 1}, {d + "b.txt", 5}},
+              "30 frasi incorporate, 1 da a.txt e 5 da b.txt"},
+             {30, {{"a", 1}, {"b", 2}, {"c", 3}}, "30 frasi incorporate e 6 da 3 file"},
+             {0, {{d + "oggi.txt", 1}}, "1 frase da oggi.txt"},
+             {0, {{d + "a.txt", 2}, {d + "b.txt", 3}}, "2 frasi da a.txt e 3 da b.txt"},
+         }) {
+        RapportoFrasi r;
+        r.incorporate = c.incorporate;
+        r.daFile = c.daFile;
+        EXPECT_EQ(rigaInUso(r), QString::fromUtf8(c.riga));
+    }
+    // From a real load: the counts are those of the sentences that went in.
+    Cartelle c;
+    scrivi(c.frasi("utente", "2B-gennaio.txt"), frasi(12) + "frase\ncane | Nomi\n");
+    auto banca = std::make_unique<Frasi>();
+    EXPECT_EQ(rigaInUso(caricaFrasi(*banca, {})), "30 frasi incorporate e 12 da 2B-gennaio.txt");
+}
+
+// A class folder named in the configuration, read on the side: present,
+// missing, and one that does not answer (a network share that is down).
+struct Configurazione : Cartelle {
+    Configurazione() {
+        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("conf-utente")).toUtf8());
+        qputenv("XDG_CONFIG_DIRS", dir.filePath(QStringLiteral("conf-sistema")).toUtf8());
+    }
+    QString conf(const char* dove) const {
+        return dir.filePath(QString::fromLatin1(dove) +
+                            QStringLiteral("/aggettivi/aggettivi.conf"));
+    }
+    QString classe(const char* nome) const {
+        return dir.filePath(QStringLiteral("classe/") + QString::fromLatin1(nome));
+    }
+};
+
+// Holds a folder's reading until the test lets it go, as a share that is down would.
+struct Bloccata {
+    std::mutex m;
+    std::condition_variable cv;
+    bool libera = false;
+    CartellaLetta leggi(const QString& c) {
+        std::unique_lock<std::mutex> l(m);
+        cv.wait_for(l, std::chrono::seconds(30), [this] { return libera; });
+        return leggiCartella(c);
+    }
+    void lascia() {
+        const std::lock_guard<std::mutex> l(m);
+        libera = true;
+        cv.notify_all();
+    }
+};
+
+TEST(CaricaFrasi, ConfiguredClassFoldersPresentMissingAndNotAnswering) {
+    Configurazione c;
+    EXPECT_TRUE(leggiConfigurazione().isEmpty());
+    const QString assente = c.dir.filePath(QStringLiteral("non-collegata"));
+    scrivi(c.conf("conf-sistema"), "# la cartella della 2B\n[frasi]\ncartelle=" +
+                                       c.classe("").toUtf8() + ", " + assente.toUtf8() + "\n");
+    scrivi(c.conf("conf-utente"), "[frasi]\ncartelle=~/mie\n");
+    const QList<CartellaConfigurata> lette = leggiConfigurazione();
+    ASSERT_EQ(lette.size(), 3);
+    EXPECT_EQ(lette[0].cartella, QDir::homePath() + QStringLiteral("/mie"));
+    EXPECT_EQ(lette[0].dove, c.conf("conf-utente") + QStringLiteral(":2"));
+    EXPECT_EQ(lette[1].cartella, QDir::cleanPath(c.classe("")));
+    EXPECT_EQ(lette[2].dove, c.conf("conf-sistema") + QStringLiteral(":3"));
+    EXPECT_EQ(cartelleConfigurate().size(), 3);
+
+    // The user's own file of the same name wins; the folder's other file loads.
+    scrivi(c.frasi("utente", "nuove-frasi.txt"), frasi(2, QStringLiteral("mia")));
+    scrivi(c.classe("nuove-frasi.txt"), frasi(1, QStringLiteral("altra")));
+    scrivi(c.classe("2B-gennaio.txt"), frasi(12, QStringLiteral("classe")));
+    const QList<CartellaConfigurata> classe = {lette[1], lette[2]};
+    auto banca = std::make_unique<Frasi>();
+    {
+        FrasiCorsa f(*banca, {}, classe);
+        f.concludi(); // files on a disk that answers: read well within the moment
+        EXPECT_EQ(banca->numeroFrasi(), 44);
+        EXPECT_EQ(f.inUso().riga,
+                  "30 frasi incorporate, 2 da nuove-frasi.txt e 12 da 2B-gennaio.txt");
+        ASSERT_EQ(f.inUso().problemi.size(), 1);
+        EXPECT_EQ(f.inUso().problemi[0],
+                  lette[2].dove + QStringLiteral(": la cartella «") + assente +
+                      QStringLiteral("» non esiste (o il disco o la rete che la contiene non è "
+                                     "collegato)"));
+    }
+    {
+        // The command line's files are all a run uses: no folder is read.
+        const QString mia = c.dir.filePath(QStringLiteral("mia.txt"));
+        scrivi(mia, frasi(1, QStringLiteral("m")));
+        FrasiCorsa f(*banca, {mia}, classe, [](const QString&) -> CartellaLetta {
+            ADD_FAILURE() << "a folder read";
+            return {};
+        });
+        f.concludi();
+        EXPECT_EQ(banca->numeroFrasi(), 1);
+    }
+    // Shared with the reading thread, which may outlive a failed test.
+    auto rete = std::make_shared<Bloccata>();
+    FrasiCorsa f(*banca, {}, {lette[1]}, [rete](const QString& x) { return rete->leggi(x); });
+    EXPECT_EQ(banca->numeroFrasi(), 32); // the start window shows now, not after the network
+    const auto adesso = FrasiCorsa::Orologio::now();
+    EXPECT_FALSE(f.aggiorna(adesso));
+    EXPECT_TRUE(f.inUso().problemi.isEmpty());
+    EXPECT_TRUE(f.aggiorna(adesso + FrasiCorsa::pazienza));
+    ASSERT_EQ(f.inUso().problemi.size(), 1);
+    EXPECT_TRUE(
+        f.inUso().problemi[0].startsWith(lette[1].dove + QStringLiteral(": la cartella «")));
+    EXPECT_TRUE(f.inUso().problemi[0].contains(QStringLiteral("non risponde")));
+    // It answers after all, while the start window is still there.
+    rete->lascia();
+    f.concludi();
+    EXPECT_EQ(banca->numeroFrasi(), 44);
+    EXPECT_TRUE(f.inUso().problemi.isEmpty());
+}
+
 Comando comando(std::initializer_list<const char*> a) {
     QStringList l{QStringLiteral("aggettivi")};
     for (const char* s : a) l << QString::fromUtf8(s);
@@ -308,6 +436,9 @@ TEST(RigaComando, OptionsAndTheirMistakes) {
     const Comando f = comando({"--frasi", "a.txt", "b.txt"});
     EXPECT_EQ(f.azione, A::finestra);
     EXPECT_EQ(f.file, (QStringList{"a.txt", "b.txt"}));
+    // Files without an option, as a file manager passes them, are played the same way.
+    EXPECT_EQ(comando({"a.txt", "b.txt"}).azione, A::finestra);
+    EXPECT_EQ(comando({"a.txt", "b.txt"}).file, f.file);
     EXPECT_EQ(comando({"--verifica", "a.txt"}).azione, A::verifica);
     EXPECT_EQ(comando({"--esporta"}).azione, A::esporta);
     EXPECT_EQ(comando({"--help"}).azione, A::aiuto);
@@ -325,7 +456,6 @@ TEST(RigaComando, OptionsAndTheirMistakes) {
     };
     for (const Sbaglio& s : std::initializer_list<Sbaglio>{
              {{"--frasi"}, "--frasi vuole almeno un file."},
-             {{"a.txt"}, "i file si indicano dopo --frasi, --verifica o --scrivi."},
              {{"--esporta", "a.txt"}, "--esporta non vuole file."},
              {{"--frasi", "a", "--verifica"},
               "--frasi, --verifica, --esporta e --scrivi non si usano insieme."},
@@ -347,7 +477,7 @@ TEST(RigaComando, OptionsAndTheirMistakes) {
     EXPECT_TRUE(senza({"--help"}));
     EXPECT_TRUE(senza({"--version"}));
     EXPECT_TRUE(senza({"--bogus"}));
-    EXPECT_TRUE(senza({"a.txt"}));
+    EXPECT_FALSE(senza({"a.txt"}));
     EXPECT_FALSE(senza({}));
     EXPECT_FALSE(senza({"--frasi", "a.txt"}));
     EXPECT_FALSE(senza({"-platform", "offscreen", "--frasi", "a.txt"}));
@@ -466,7 +596,7 @@ TEST(RigaComando, TheProgramChecksAndExportsWithoutADisplay) {
     EXPECT_EQ(lancia({QStringLiteral("--verifica"), x}), 0);
     scrivi(x, frasi(2) + "frase\ncane | Nomi\n");
     EXPECT_EQ(lancia({QStringLiteral("--verifica"), x}), 1);
-    EXPECT_EQ(lancia({QStringLiteral("a.txt")}), 2);
+    EXPECT_EQ(lancia({QStringLiteral("--frasi")}), 2);
     QByteArray versione;
     EXPECT_EQ(lancia({QStringLiteral("--version")}, &versione), 0);
     EXPECT_EQ(versione, "aggettivi " AGGETTIVI_VERSIONE "\n");

@@ -1,13 +1,17 @@
 #include "app/caricafrasi.h"
+#include "app/frasi_corsa.h"
 #include "pupil.h"
 #include "ui/avvisofrasi.h"
 #include "ui/finestra_iniziale.h"
 
 #include <QFile>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cmath>
 
 namespace {
 
@@ -94,15 +98,17 @@ TEST(FrasiDaFile, APupilPlaysTheTeachersSentences) {
 }
 
 struct Avvio {
-    explicit Avvio(int scartate, QStringList problemi) {
+    explicit Avvio(int scartate = 0, QStringList problemi = {}) {
         f = new FinestraIniziale(m, banco.servizi(), [this] { ++aperture; });
-        avviso = new AvvisoFrasi(f, scartate, std::move(problemi));
+        f->mostraFrasi({QStringLiteral("30 frasi incorporate"), scartate, std::move(problemi)});
+        avviso = f->findChild<AvvisoFrasi*>(QStringLiteral("AvvisoFrasi"));
         f->show();
     }
     ~Avvio() {
-        delete f.data();
         if (avviso && avviso->elenco()) delete avviso->elenco();
+        delete f.data();
     }
+    QTimer* timer() { return f->findChild<QTimer*>(QStringLiteral("Timer1")); }
     StatoCorsa m;
     Banco banco;
     QPointer<FinestraIniziale> f;
@@ -128,23 +134,77 @@ TEST(FrasiDaFile, TheStartWindowSaysWhatWasLeftOutAndAClickShowsWhy) {
     QPointer<QWidget> elenco = a.avviso->elenco();
     ASSERT_TRUE(elenco);
     EXPECT_TRUE(elenco->isVisible());
-    EXPECT_EQ(elenco->findChild<QPlainTextEdit*>(QStringLiteral("ElencoProblemi"))->toPlainText(),
-              problemi.join('\n'));
+    auto* testo = elenco->findChild<QPlainTextEdit*>(QStringLiteral("ElencoProblemi"));
+    EXPECT_EQ(testo->toPlainText(), problemi.join('\n'));
+    EXPECT_EQ(testo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(testo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_TRUE(elenco->screen()->availableGeometry().contains(elenco->geometry()));
     QTest::mouseClick(l, Qt::LeftButton); // the same list, not a second one
     EXPECT_EQ(a.avviso->elenco(), elenco.data());
 
-    // The ten seconds run on; the list outlives the start window.
-    auto* timer = a.f->findChild<QTimer*>(QStringLiteral("Timer1"));
-    EXPECT_TRUE(timer->isActive());
-    EXPECT_EQ(timer->interval(), 10000);
-    a.f->apriPerTempo();
+    // The ten seconds wait while the teacher reads, and start afresh after.
+    EXPECT_FALSE(a.timer()->isActive());
+    QTest::mouseClick(elenco->findChild<QPushButton*>(QStringLiteral("Chiudi")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(elenco);
+    EXPECT_TRUE(a.timer()->isActive());
+    EXPECT_EQ(a.timer()->remainingTime() > 9000, true);
+
+    // The list outlives the start window: the pupil may go on meanwhile.
+    QTest::mouseClick(l, Qt::LeftButton);
+    elenco = a.avviso->elenco();
+    QTest::mouseClick(bottone(*a.f, "Command1"), Qt::LeftButton);
     EXPECT_EQ(a.aperture, 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(a.f);
     ASSERT_TRUE(elenco);
-    QTest::mouseClick(elenco->findChild<QPushButton*>(QStringLiteral("Chiudi")), Qt::LeftButton);
+    elenco->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(elenco);
+}
+
+TEST(FrasiDaFile, TheProblemsListIsCentredInsideEveryScreen) {
+    for (const QRect schermo : {QRect(0, 0, 640, 480), QRect(0, 0, 800, 600),
+                                QRect(1920, 0, 1920, 1040), QRect(0, 0, 2560, 1440)}) {
+        const QRect r = AvvisoFrasi::postoElenco(schermo);
+        // With a frame of 8 px a side and a 32 px title bar around it.
+        EXPECT_TRUE(schermo.contains(r.marginsAdded({8, 32, 8, 8}))) << schermo.width();
+        EXPECT_LE(std::abs(r.center().x() - schermo.center().x()), 1) << schermo.width();
+        EXPECT_GE(r.width(), std::min(480, schermo.width() - 16)) << schermo.width();
+        EXPECT_GE(r.height(), 300) << schermo.width();
+    }
+}
+
+// What a teacher sees at the foot of the start window, against its blue.
+double contrasto(const QColor& a, const QColor& b) {
+    auto luce = [](const QColor& c) {
+        auto lin = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    const double x = luce(a), y = luce(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+TEST(FrasiDaFile, TheTeachersLinesScaleWithTheWindowAndStandOutEnough) {
+    Avvio a(1, {QStringLiteral("x")});
+    const QColor blu = a.f->palette().color(QPalette::Window);
+    auto* inUso = etichetta(*a.f, "FrasiInUso");
+    for (QLabel* l : {inUso, static_cast<QLabel*>(a.avviso.data())}) {
+        EXPECT_GE(contrasto(l->palette().color(QPalette::WindowText), blu), 4.5)
+            << l->objectName().toStdString();
+        EXPECT_EQ(l->font().family(), etichetta(*a.f, "Label5")->font().family());
+    }
+    a.f->resize(792, 569);
+    const double piccolo = a.avviso->font().pointSizeF();
+    const QRect prima = a.avviso->geometry();
+    a.f->resize(1584, 1138);
+    EXPECT_DOUBLE_EQ(a.avviso->font().pointSizeF(), 2 * piccolo);
+    EXPECT_NEAR(a.avviso->geometry().top(), 2 * prima.top(), 2);
+    for (QWidget* w : {static_cast<QWidget*>(inUso), static_cast<QWidget*>(a.avviso.data()),
+                       static_cast<QWidget*>(bottone(*a.f, "AltreFrasi"))})
+        EXPECT_TRUE(a.f->rect().contains(w->geometry())) << w->objectName().toStdString();
 }
 
 TEST(FrasiDaFile, TheOtherWaysOutStayAsTheyWere) {
@@ -163,6 +223,62 @@ TEST(FrasiDaFile, TheOtherWaysOutStayAsTheyWere) {
         QTest::mouseClick(bottone(*a.f, "Command2"), Qt::LeftButton);
         EXPECT_TRUE(a.m.modo == Modo::soloAggettivi);
         EXPECT_EQ(a.aperture, 1);
+    }
+}
+
+// The teacher's files, chosen in the dialog or dropped on the window: the run
+// then uses exactly their sentences.
+TEST(FrasiDaFile, FilesChosenOnTheStartWindowAreExactlyWhatTheRunUses) {
+    QTemporaryDir dir;
+    auto salva = [&](const char* nome, const QByteArray& dati) {
+        const QString n = dir.filePath(QString::fromLatin1(nome));
+        QFile f(n);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(dati);
+        return n;
+    };
+    const QString oggi = salva("2B-gennaio.txt", fileMaestra);
+    const QString rotto = salva("rotto.txt", "frase\ncane | Nomi\n");
+    for (bool trascinati : {false, true}) {
+        SCOPED_TRACE(trascinati);
+        Avvio a;
+        FrasiCorsa frasi(a.m.frasi, {}, {});
+        frasi.collega(*a.f);
+        EXPECT_EQ(etichetta(*a.f, "FrasiInUso")->text(), rigaInUso(frasi.rapporto()));
+        if (trascinati) {
+            QMimeData dati;
+            dati.setUrls({QUrl::fromLocalFile(oggi), QUrl::fromLocalFile(rotto)});
+            QDragEnterEvent entra({10, 10}, Qt::CopyAction, &dati, Qt::LeftButton, {});
+            QApplication::sendEvent(a.f.data(), &entra);
+            EXPECT_TRUE(entra.isAccepted());
+            EXPECT_FALSE(a.timer()->isActive());
+            QDropEvent lascia({10, 10}, Qt::CopyAction, &dati, Qt::LeftButton, {});
+            QApplication::sendEvent(a.f.data(), &lascia);
+        } else {
+            int chieste = 0;
+            a.f->chiediFile = [&](QWidget*) {
+                ++chieste;
+                EXPECT_FALSE(a.timer()->isActive()); // the teacher takes her time
+                return QStringList{oggi, rotto};
+            };
+            QTest::mouseClick(bottone(*a.f, "AltreFrasi"), Qt::LeftButton);
+            EXPECT_EQ(chieste, 1);
+            EXPECT_EQ(a.aperture, 0);
+        }
+        EXPECT_TRUE(a.timer()->isActive());
+        EXPECT_EQ(a.m.frasi.numeroFrasi(), 2);
+        EXPECT_EQ(etichetta(*a.f, "FrasiInUso")->text(), "2 frasi da 2B-gennaio.txt");
+        ASSERT_TRUE(a.avviso = a.f->findChild<AvvisoFrasi*>(QStringLiteral("AvvisoFrasi")));
+        EXPECT_TRUE(a.avviso->isVisible());
+        EXPECT_EQ(a.avviso->text(), AvvisoFrasi::testoAvviso(1));
+
+        QTest::mouseClick(bottone(*a.f, "Command2"), Qt::LeftButton);
+        frasi.concludi();
+        EXPECT_EQ(a.aperture, 1);
+        Esercizio e(1, 3, [&](StatoCorsa& m) { m.frasi = a.m.frasi; });
+        EXPECT_EQ(e.m.numfrasi, 2);
+        gioca(e, 0);
+        EXPECT_EQ(e.l("Lbmostra", 5)->text(), "più pesante ");
     }
 }
 

@@ -1,15 +1,19 @@
 #include "app/caricafrasi.h"
 
+#include "config.h"
 #include "core/formato.h"
+
 #include "core/incorporate.h"
 #include "core/nuovafrase.h"
 #include "core/plurale.h"
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QSet>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <algorithm>
@@ -205,6 +209,15 @@ QStringList fileDellaCartella(const QString& cartella, QStringList* problemi) {
     return trovati;
 }
 
+QString fileGuida() {
+    const QDir programma(QCoreApplication::applicationDirPath());
+    for (const QString& f :
+         {programma.filePath(QStringLiteral("guida/frasi.md")),
+          programma.filePath(QStringLiteral("../" AGGETTIVI_DATADIR "/aggettivi/guida/frasi.md"))})
+        if (QFileInfo::exists(f)) return QDir::cleanPath(f);
+    return {};
+}
+
 QStringList fileFrasiPredefiniti(QStringList* problemi, const QString& anche) {
     QStringList file;
     QSet<QString> nomi;
@@ -286,6 +299,7 @@ RapportoFrasi caricaFileDa(Frasi& banca, const QStringList& file,
             ++mostrati;
         }
         int taciuti = l.altriProblemi;
+        const int prima = banca.numeroFrasi();
         for (const Frase& f : l.frasi) {
             const bool doppia = !giaCaricate.insert(impronta(f)).second;
             if (!doppia && banca.aggiungi(f)) continue;
@@ -303,6 +317,7 @@ RapportoFrasi caricaFileDa(Frasi& banca, const QStringList& file,
                 ++taciuti;
             }
         }
+        if (banca.numeroFrasi() > prima) r.daFile.append({nome, banca.numeroFrasi() - prima});
         if (taciuti > 0)
             r.problemi
                 << mostrato + QStringLiteral(": ") +
@@ -429,14 +444,120 @@ EsameAggiunta esaminaAggiunta(const QString& file, const QByteArray& esistente, 
     return e;
 }
 
+void caricaLetti(Frasi& banca, const std::vector<FileLetto>& file, RapportoFrasi& r) {
+    QStringList nomi;
+    for (const FileLetto& f : file) nomi << f.nome;
+    const RapportoFrasi letti = caricaFileDa(banca, nomi, [&](const QString& n) {
+        Contenuto c;
+        for (const FileLetto& f : file)
+            if (f.nome == n) {
+                c.dati = f.dati;
+                c.errore = f.errore;
+            }
+        return c;
+    });
+    r.scartate += letti.scartate;
+    r.problemi << letti.problemi;
+    r.daFile << letti.daFile;
+    r.caricate = banca.numeroFrasi();
+}
+
+CartellaLetta leggiCartella(const QString& cartella) {
+    CartellaLetta c{cartella, {}, {}, {}};
+    const QFileInfo info(cartella);
+    if (!info.exists()) {
+        c.errore = QStringLiteral("non esiste (o il disco o la rete che la contiene non è "
+                                  "collegato)");
+        return c;
+    }
+    if (!info.isDir()) {
+        c.errore = QStringLiteral("è un file, non una cartella");
+        return c;
+    }
+    for (const QString& nome : fileDellaCartella(cartella, &c.problemi)) {
+        Contenuto letto = leggiFileFrasi(nome);
+        c.file.push_back({nome, std::move(letto.dati), std::move(letto.errore)});
+    }
+    return c;
+}
+
+namespace {
+
+// The line of `conf` that names the key, for the teacher's messages.
+QString doveChiave(const QString& conf) {
+    QFile f(conf);
+    if (f.open(QIODevice::ReadOnly)) {
+        const QList<QByteArray> righe = f.read(maxByteFile).split('\n');
+        for (qsizetype i = 0; i < righe.size(); ++i)
+            if (righe[i].trimmed().startsWith("cartelle"))
+                return conf + QLatin1Char(':') + QString::number(i + 1);
+    }
+    return conf;
+}
+
+} // namespace
+
+QList<CartellaConfigurata> leggiConfigurazione() {
+    QList<CartellaConfigurata> cartelle;
+    for (const QString& base :
+         QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        const QString conf = QDir(base).filePath(QStringLiteral("aggettivi/aggettivi.conf"));
+        if (!QFileInfo::exists(conf)) continue;
+        const QSettings s(conf, QSettings::IniFormat);
+        const QStringList voci = s.value(QStringLiteral("frasi/cartelle")).toStringList();
+        if (voci.isEmpty()) continue;
+        const QString dove = doveChiave(conf);
+        for (QString c : voci) {
+            c = c.trimmed();
+            if (c.isEmpty()) continue;
+            if (c == QLatin1String("~") || c.startsWith(QLatin1String("~/")))
+                c = QDir::homePath() + c.mid(1);
+            cartelle.append({QDir::cleanPath(c), dove});
+        }
+    }
+    return cartelle;
+}
+
+QStringList cartelleConfigurate() {
+    QStringList c;
+    for (const CartellaConfigurata& v : leggiConfigurazione())
+        if (!c.contains(v.cartella)) c << v.cartella;
+    return c;
+}
+
+QString rigaInUso(const RapportoFrasi& r) {
+    QStringList parti;
+    if (r.incorporate == 1) parti << QStringLiteral("1 frase incorporata");
+    if (r.incorporate > 1) parti << QStringLiteral("%1 frasi incorporate").arg(r.incorporate);
+    // The first number says "frasi"; the others do without.
+    auto quante = [&parti](int n) {
+        if (!parti.isEmpty()) return QString::number(n);
+        return n == 1 ? QStringLiteral("1 frase") : QStringLiteral("%1 frasi").arg(n);
+    };
+    if (r.daFile.size() <= 2) {
+        for (const auto& [nome, n] : r.daFile)
+            parti << quante(n) + QStringLiteral(" da ") + QFileInfo(nome).fileName();
+    } else {
+        int tutte = 0;
+        for (const auto& f : r.daFile) tutte += f.second;
+        parti << quante(tutte) + QStringLiteral(" da %1 file").arg(r.daFile.size());
+    }
+    if (parti.isEmpty()) return QStringLiteral("Nessuna frase");
+    const QString ultima = parti.takeLast();
+    return parti.isEmpty() ? ultima
+                           : parti.join(QStringLiteral(", ")) + QStringLiteral(" e ") + ultima;
+}
+
 RapportoFrasi caricaFrasi(Frasi& banca, const QStringList& file) {
     banca.svuota();
     if (file.isEmpty()) {
         banca.riempi();
+        const int incorporate = banca.numeroFrasi();
         QStringList saltati;
         const QStringList trovati = fileFrasiPredefiniti(&saltati);
         RapportoFrasi r = caricaFile(banca, trovati);
         r.problemi = saltati + r.problemi;
+        r.incorporate = incorporate;
         return r;
     }
     QStringList saltati;
@@ -444,7 +565,7 @@ RapportoFrasi caricaFrasi(Frasi& banca, const QStringList& file) {
     r.problemi = saltati + r.problemi;
     if (banca.numeroFrasi() == 0) {
         banca.riempi();
-        r.caricate = banca.numeroFrasi();
+        r.caricate = r.incorporate = banca.numeroFrasi();
         r.problemi << QStringLiteral(
             "Nessuna frase dei file indicati si è potuta caricare: si usano "
             "le frasi incluse nel programma.");

@@ -3,9 +3,12 @@
 #include "core/frasi.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <sys/stat.h>
+#include <vector>
 
 // Reading sentence files from disk, a thin layer around the pure parser.
 
@@ -14,9 +17,11 @@
 inline constexpr qint64 maxByteFile = 1024 * 1024;
 
 struct RapportoFrasi {
-    int caricate = 0;     // sentences in the bank after the load
-    int scartate = 0;     // sentences left out: broken, or no room left
-    QStringList problemi; // in Italian, "file:line: what is wrong"
+    int caricate = 0;                  // sentences in the bank after the load
+    int scartate = 0;                  // sentences left out: broken, or no room left
+    QStringList problemi;              // in Italian, "file:line: what is wrong"
+    int incorporate = 0;               // of the sentences in the bank, the built-in ones
+    QList<QPair<QString, int>> daFile; // each file that gave sentences, with how many
 };
 
 // The bytes of a sentence file, or why they cannot be had. Only a regular
@@ -30,6 +35,44 @@ struct Contenuto {
     struct stat info {};
 };
 Contenuto leggiFileFrasi(const QString& nome);
+
+// What the run uses, in one short line for the teacher:
+// "30 frasi incorporate e 12 da 2B-gennaio.txt".
+QString rigaInUso(const RapportoFrasi& r);
+
+// A folder named in a configuration file, and where it is named
+// ("/etc/xdg/aggettivi/aggettivi.conf:3"), for the teacher's messages.
+struct CartellaConfigurata {
+    QString cartella;
+    QString dove;
+};
+
+// The extra sentence folders (a class's shared folder) named by the key
+// `cartelle` of group [frasi], a comma-separated list, in aggettivi/aggettivi.conf
+// of the user's then the system's configuration folders (~/.config, /etc/xdg).
+// Costs a look at two file names when there is none.
+QList<CartellaConfigurata> leggiConfigurazione();
+// The same folders, each once: the writing window offers them for saving.
+QStringList cartelleConfigurate();
+
+// One file read from disk, or why it could not be.
+struct FileLetto {
+    QString nome;
+    QByteArray dati;
+    QString errore;
+};
+// A folder's *.txt files in file-name order, read whole; `errore` when the
+// folder itself cannot be read. Blocks as long as the disk (or the network) does.
+struct CartellaLetta {
+    QString cartella;
+    QString errore;
+    std::vector<FileLetto> file;
+    QStringList problemi; // "file: why" for names that cannot even be read
+};
+CartellaLetta leggiCartella(const QString& cartella);
+
+// Adds files already read, as caricaFile does, to `r`.
+void caricaLetti(Frasi& banca, const std::vector<FileLetto>& file, RapportoFrasi& r);
 
 // The aggettivi/frasi folders: the user's data location, then the system ones.
 QStringList cartelleFrasi();
@@ -50,6 +93,11 @@ QStringList fileFrasiPredefiniti(QStringList* problemi = nullptr, const QString&
 
 // The files named on the command line, a folder standing for its *.txt.
 QStringList fileIndicati(const QStringList& file, QStringList* problemi);
+
+// The teachers' guide, Markdown with its pictures beside it: in "guida"
+// beside the program (the build tree), else in the installation's share
+// folder; empty when neither is there.
+QString fileGuida();
 
 // Adds the sentences of `file`, in order, after those already in `banca`
 // until it is full. A file named twice is read once.

@@ -1,9 +1,9 @@
 #include "app/caricafrasi.h"
+#include "app/frasi_corsa.h"
 #include "app/rigacomando.h"
 #include "app/salvafrasi.h"
 #include "app/traduzione.h"
 #include "qt/servizi_qt.h"
-#include "ui/avvisofrasi.h"
 #include "ui/esiti.h"
 #include "ui/finestra_esercizio.h"
 #include "ui/finestra_iniziale.h"
@@ -49,19 +49,20 @@ int main(int argc, char* argv[]) {
     if (comando.azione != Comando::Azione::finestra) return eseguiSenzaFinestra(comando, out, err);
 
     StatoCorsa stato;
-    const RapportoFrasi rapporto = caricaFrasi(stato.frasi, comando.file);
-    for (const QString& p : rapporto.problemi) err << p << '\n';
+    FrasiCorsa frasi(stato.frasi, comando.file);
+    for (const QString& p : frasi.rapporto().problemi) err << p << '\n';
     err.flush();
 
     ServiziQt servizi;
     std::unique_ptr<FinestraEsercizio> esercizio;
 
     auto* inizio = new FinestraIniziale(stato, servizi.servizi(), [&] {
+        frasi.concludi();
         esercizio = std::make_unique<FinestraEsercizio>(stato, servizi.servizi());
         collegaEsiti(*esercizio, servizi.servizi());
         esercizio->show();
     });
-    if (!rapporto.problemi.isEmpty()) new AvvisoFrasi(inizio, rapporto.scartate, rapporto.problemi);
+    frasi.collega(*inizio);
     inizio->show();
     return QApplication::exec();
 }

@@ -1,27 +1,33 @@
 #include "ui/avvisofrasi.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+// Room for a window manager's frame, which is not known before the list is shown.
+constexpr QMargins cornice(8, 32, 8, 8);
+} // namespace
 
 AvvisoFrasi::AvvisoFrasi(QWidget* finestra, int scartate, QStringList elencoProblemi)
-    : QLabel(testoAvviso(scartate), finestra), problemi(std::move(elencoProblemi)) {
+    : QLabel(finestra) {
     setObjectName(QStringLiteral("AvvisoFrasi"));
-    setAccessibleName(text());
     setCursor(Qt::PointingHandCursor);
-    QFont f = font();
-    f.setPointSize(9);
-    f.setUnderline(true);
-    setFont(f);
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, QColor(200, 210, 255));
-    setPalette(p);
-    finestra->installEventFilter(this);
-    colloca();
+    imposta(scartate, std::move(elencoProblemi));
     show();
+}
+
+void AvvisoFrasi::imposta(int scartate, QStringList elencoProblemi) {
+    problemi = std::move(elencoProblemi);
+    setText(testoAvviso(scartate));
+    setAccessibleName(text());
+    if (finestraElenco)
+        if (auto* t = finestraElenco->findChild<QPlainTextEdit*>(QStringLiteral("ElencoProblemi")))
+            t->setPlainText(problemi.join(QLatin1Char('\n')));
 }
 
 QString AvvisoFrasi::testoAvviso(int scartate) {
@@ -46,16 +52,13 @@ void AvvisoFrasi::mouseReleaseEvent(QMouseEvent* e) {
     e->accept();
 }
 
-bool AvvisoFrasi::eventFilter(QObject* o, QEvent* e) {
-    if (o == parent() && e->type() == QEvent::Resize) colloca();
-    return QLabel::eventFilter(o, e);
-}
-
-void AvvisoFrasi::colloca() {
-    const QWidget* w = parentWidget();
-    const int h = sizeHint().height();
-    setGeometry(8, w->height() - h - 6, w->width() - 16, h);
-    raise();
+QRect AvvisoFrasi::postoElenco(const QRect& schermo) {
+    const QRect libero = schermo.marginsRemoved(cornice);
+    const QSize voluta(std::min(libero.width(), std::max(480, schermo.width() * 3 / 5)),
+                       std::min(libero.height(), std::max(320, schermo.height() / 2)));
+    QRect r(QPoint(), voluta);
+    r.moveCenter(libero.center());
+    return r;
 }
 
 void AvvisoFrasi::mostraElenco() {
@@ -73,16 +76,23 @@ void AvvisoFrasi::mostraElenco() {
         new QLabel(QStringLiteral("Che cosa non va nei file di frasi (il numero dopo il nome del "
                                   "file è la riga):"),
                    w));
-    auto* testo = new QPlainTextEdit(problemi.join(QLatin1Char('\n')), w);
+    auto* testo = new QPlainTextEdit(w);
     testo->setObjectName(QStringLiteral("ElencoProblemi"));
     testo->setReadOnly(true);
-    testo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long file names break anywhere rather than hide the message's end.
+    testo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    testo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    testo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    testo->setPlainText(problemi.join(QLatin1Char('\n')));
     l->addWidget(testo);
     auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), w);
     chiudi->setObjectName(QStringLiteral("Chiudi"));
     connect(chiudi, &QPushButton::clicked, w, &QWidget::close);
     l->addWidget(chiudi, 0, Qt::AlignRight);
-    w->resize(720, 360);
+    QScreen* schermo = window()->screen();
+    w->setScreen(schermo);
+    w->setGeometry(postoElenco(schermo->availableGeometry()));
     finestraElenco = w;
+    emit elencoAperto(w);
     w->show();
 }

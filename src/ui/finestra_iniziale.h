@@ -4,11 +4,21 @@
 #include "ui/adatta_finestra.h"
 #include "ui/finestre.h"
 
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
+class AvvisoFrasi;
+class QLabel;
 class QPushButton;
 class QTimer;
+
+// What the start window says about the run's sentences.
+struct FrasiInUso {
+    QString riga; // for the teacher: "30 frasi incorporate e 12 da 2B-gennaio.txt"
+    int scartate = 0;
+    QStringList problemi; // none: no notice
+};
 
 // The first window: the pupil chooses every word or adjectives only.
 class FinestraIniziale : public QWidget {
@@ -22,20 +32,44 @@ public:
     void scegliSoloAggettivi();   // solo aggettivi
     void apriConClic();
     void apriPerTempo();
+    void scegliAltreFrasi(); // the teacher picks other sentence files
+
+    // The line on the sentences in use and, when something went wrong, the notice.
+    void mostraFrasi(const FrasiInUso& f);
+    // Makes the run use exactly these files' sentences and says what it uses
+    // now; set by whoever loads the sentences. Unset, files are refused.
+    std::function<FrasiInUso(const QStringList& file)> usaFile;
+    // Asks the teacher for sentence files: a file dialog, which tests replace.
+    std::function<QStringList(QWidget* finestra)> chiediFile;
+
+    // The teacher is busy with the window (a dialog, the list of problems):
+    // the ten seconds wait, and start afresh once every such thing is over.
+    void sospendi();
+    void riprendi();
 
     const AdattaFinestra& scala() const { return ridim; }
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragLeaveEvent(QDragLeaveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     void apri();
+    void usa(const QStringList& file);
+    void collocaPiede();
 
     Sessione sessione;
     Servizi servizi;
     std::function<void()> apriEsercizio;
     AdattaFinestra ridim;
     QTimer* Timer1 = nullptr;
+    QLabel* inUso = nullptr;
+    QPushButton* altre = nullptr;
+    AvvisoFrasi* avviso = nullptr;
+    int occupata = 0;
+    bool trascina = false;
     bool aperto = false;
 };
