@@ -5,6 +5,7 @@
 #include "ui/geometria.h"
 #include "ui/pulsante.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
@@ -24,7 +25,12 @@ constexpr Figura disegno[] = {
     {"Label3", {3000, 7200, 6000, 330}, 14, false, giallo},
     {"Command1", {1920, 3255, 2655, 1170}, 24, true, {}, Rgb{255, 255, 128}},
     {"Command2", {6915, 3225, 2580, 1185}, 24, true, {}, Rgb{192, 255, 192}},
+    // Outside the scaling registry, placed by collocaOpzioni.
+    {"Voce", {1920, 4650, 4000, 450}, 14, true, giallo},
+    {"Leggibile", {6915, 4650, 4000, 450}, 14, true, giallo},
+    {"AvvisoVoce", {1920, 5130, 8000, 420}, 11, false, Rgb{255, 255, 255}},
 };
+constexpr QSize areaDisegno(11880, 8535);
 
 QLabel* testo(QWidget* padre, const char* nome, const QString& t) {
     return etichetta(padre, riga(disegno, nome), serif, t, QFont::Serif);
@@ -46,7 +52,7 @@ FinestraIniziale::FinestraIniziale(StatoCorsa& run, Servizi seams,
     setObjectName(QStringLiteral("Iniziale"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Form1"));
-    resize(pixel(11880), pixel(8535));
+    resize(pixel(areaDisegno.width()), pixel(areaDisegno.height()));
     coloreSfondo(this, QColor(60, 80, 219));
 
     QLabel* Label2 = titolo(this, "Label2", QStringLiteral("Gli aggettivi"));
@@ -68,6 +74,17 @@ FinestraIniziale::FinestraIniziale(StatoCorsa& run, Servizi seams,
         pulsante(this, riga(disegno, "Command2"), sansSerif, QStringLiteral("solo aggettivi"));
     connect(Command1, &QPushButton::clicked, this, &FinestraIniziale::scegliAnalisiCompleta);
     connect(Command2, &QPushButton::clicked, this, &FinestraIniziale::scegliSoloAggettivi);
+
+    auto opzione = [&](const char* nome, const QString& testo) {
+        auto* c = applica(new QCheckBox(testo, this), riga(disegno, nome), sansSerif);
+        c->setAccessibleName(QString(testo).remove(QLatin1Char('&')));
+        connect(c, &QCheckBox::toggled, this, &FinestraIniziale::opzioneCambiata);
+        return c;
+    };
+    Voce = opzione("Voce", QStringLiteral("&Leggi ad alta voce"));
+    Leggibile = opzione("Leggibile", QStringLiteral("&Alta leggibilità"));
+    AvvisoVoce = etichetta(this, riga(disegno, "AvvisoVoce"), sansSerif, QString());
+    AvvisoVoce->hide();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -108,6 +125,50 @@ void FinestraIniziale::mousePressEvent(QMouseEvent* e) {
 void FinestraIniziale::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     ridim.ridimensiona();
+    collocaOpzioni();
+}
+
+// The toggles are not in the design's registry; they follow the window the same way.
+void FinestraIniziale::collocaOpzioni() {
+    const double rx = double(width()) / pixel(areaDisegno.width());
+    const double ry = double(height()) / pixel(areaDisegno.height());
+    for (QWidget* w : {static_cast<QWidget*>(Voce), static_cast<QWidget*>(Leggibile),
+                       static_cast<QWidget*>(AvvisoVoce)}) {
+        const Figura& f = riga(disegno, w->objectName().toStdString());
+        const QRect r = pixel(f.g);
+        w->setGeometry(qRound(r.x() * rx), qRound(r.y() * ry), qRound(r.width() * rx),
+                       qRound(r.height() * ry));
+        QFont c = w->font();
+        c.setPointSizeF(std::max(1.0, f.punti * ry));
+        w->setFont(c);
+    }
+}
+
+void FinestraIniziale::impostaOpzioni(bool voce, bool leggibile) {
+    const QSignalBlocker a(Voce), b(Leggibile);
+    Voce->setChecked(voce);
+    Leggibile->setChecked(leggibile);
+}
+
+bool FinestraIniziale::voce() const {
+    return Voce->isChecked();
+}
+bool FinestraIniziale::leggibile() const {
+    return Leggibile->isChecked();
+}
+
+void FinestraIniziale::opzioneCambiata() {
+    // A pupil busy with the toggles is given the whole wait again.
+    if (Timer1->isActive()) Timer1->start(10000);
+    if (opzioniCambiate) opzioniCambiate(voce(), leggibile());
+}
+
+void FinestraIniziale::voceNonDisponibile(const QString& perche) {
+    if (!AvvisoVoce->isHidden() || aperto) return;
+    AvvisoVoce->setText(QStringLiteral("La voce non è disponibile (%1): l'esercizio va avanti "
+                                       "senza lettura.")
+                            .arg(perche));
+    AvvisoVoce->show();
 }
 
 void FinestraIniziale::apri() {

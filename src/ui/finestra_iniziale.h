@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <functional>
 
+class QCheckBox;
+class QLabel;
 class QPushButton;
 class QTimer;
 
@@ -25,17 +27,31 @@ public:
 
     const AdattaFinestra& scala() const { return ridim; }
 
+    // The two toggles, "Leggi ad alta voce" and "Alta leggibilità", as remembered.
+    void impostaOpzioni(bool voce, bool leggibile);
+    bool voce() const;
+    bool leggibile() const;
+    // Called when the pupil turns either toggle.
+    std::function<void(bool voce, bool leggibile)> opzioniCambiate;
+    // Says, once, that the voice cannot speak.
+    void voceNonDisponibile(const QString& perche);
+
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
     void apri();
+    void opzioneCambiata();
+    void collocaOpzioni();
 
     Sessione sessione;
     Servizi servizi;
     std::function<void()> apriEsercizio;
     AdattaFinestra ridim;
     QTimer* Timer1 = nullptr;
+    QCheckBox* Voce = nullptr;
+    QCheckBox* Leggibile = nullptr;
+    QLabel* AvvisoVoce = nullptr;
     bool aperto = false;
 };
