@@ -165,9 +165,9 @@ void FinestraIniziale::opzioneCambiata() {
 
 void FinestraIniziale::voceNonDisponibile(const QString& perche) {
     if (!AvvisoVoce->isHidden() || aperto) return;
-    AvvisoVoce->setText(QStringLiteral("La voce non è disponibile (%1): l'esercizio va avanti "
-                                       "senza lettura.")
-                            .arg(perche));
+    AvvisoVoce->setText(
+        QStringLiteral("La voce non è disponibile: l'esercizio va avanti senza lettura."));
+    AvvisoVoce->setToolTip(perche); // for the teacher
     AvvisoVoce->show();
 }
 
