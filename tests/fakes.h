@@ -123,9 +123,11 @@ inline QString elemento(const char* array, int i) {
 struct Esercizio {
     // `prepara` runs before the window loads, as main does (e.g. to fill the bank).
     explicit Esercizio(int modo = -1, std::uint64_t seme = 1,
-                       const std::function<void(StatoCorsa&)>& prepara = {}, bool voce = false)
+                       const std::function<void(StatoCorsa&)>& prepara = {}, bool voce = false,
+                       bool leggibile = false)
         : banco(seme) {
         banco.conVoce = voce;
+        banco.leggibile = leggibile;
         if (modo >= 0) m.modo = static_cast<Modo>(modo);
         if (prepara) prepara(m);
         f = std::make_unique<FinestraEsercizio>(m, banco.servizi());

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -233,8 +234,19 @@ void FinestraEsercizio::registra() {
 // Before the registry records the fonts, so that scaling keeps the larger sizes.
 void FinestraEsercizio::aspettoLeggibile() {
     rossoParola = colore(leggibile::rosso);
-    for (QLabel* l : Lbmostra)
-        if (l) leggibile::applica(l);
+    // The words in a plain legible face, as large as the design's line height
+    // allows: OpenDyslexic's tall lines would push the last one under the bar.
+    for (QLabel* l : Lbmostra) {
+        if (!l) continue;
+        const int alto = QFontMetrics(l->font()).height();
+        QFont f = leggibile::caratterePiano(l->font().pointSizeF() * leggibile::ingrandimento,
+                                            l->font().bold());
+        // A little under, for the rounding of larger screens.
+        for (int i = 0; i < 20 && QFontMetrics(f).height() > alto * 0.97; ++i)
+            f.setPointSizeF(f.pointSizeF() * 0.97);
+        l->setFont(f);
+        l->setProperty("senzaMaiuscole", true);
+    }
     for (int q = 0; q < numDomande; ++q)
         for (QPushButton* b : risposte.serie(static_cast<Domanda>(q))) leggibile::applica(b);
     for (QPushButton* b : {Com10, Com11}) leggibile::applica(b);

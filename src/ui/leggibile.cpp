@@ -8,19 +8,34 @@
 
 namespace leggibile {
 
-QFont carattere(double punti, bool grassetto) {
-    static const QString faccia = [] {
-        const QStringList installate = QFontDatabase::families();
-        for (const char* f : {"OpenDyslexic", "Atkinson Hyperlegible", "DejaVu Sans", "Verdana"})
-            if (installate.contains(QString::fromLatin1(f))) return QString::fromLatin1(f);
-        return QString();
-    }();
+namespace {
+QString primaInstallata(std::initializer_list<const char*> facce) {
+    const QStringList installate = QFontDatabase::families();
+    for (const char* f : facce)
+        if (installate.contains(QString::fromLatin1(f))) return QString::fromLatin1(f);
+    return QString();
+}
+
+QFont con(const QString& faccia, double punti, bool grassetto) {
     QFont f;
     if (!faccia.isEmpty()) f.setFamily(faccia);
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(punti);
     f.setBold(grassetto);
     return f;
+}
+} // namespace
+
+QFont carattere(double punti, bool grassetto) {
+    static const QString faccia =
+        primaInstallata({"OpenDyslexic", "Atkinson Hyperlegible", "DejaVu Sans", "Verdana"});
+    return con(faccia, punti, grassetto);
+}
+
+QFont caratterePiano(double punti, bool grassetto) {
+    static const QString faccia =
+        primaInstallata({"Atkinson Hyperlegible", "DejaVu Sans", "Verdana"});
+    return con(faccia, punti, grassetto);
 }
 
 QString senzaMaiuscole(const QString& testo) {

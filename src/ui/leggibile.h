@@ -23,6 +23,9 @@ inline constexpr double ingrandimento = 1.2;
 
 // OpenDyslexic where installed, else a plain sans face.
 QFont carattere(double punti, bool grassetto);
+// A plain legible sans face (DejaVu Sans), for lines too close together for
+// OpenDyslexic's tall ones.
+QFont caratterePiano(double punti, bool grassetto);
 // "PARTE VARIABILE" is shown "Parte variabile": the same words, not shouted.
 QString senzaMaiuscole(const QString& testo);
 // What `w` shows of `testo`: without capitals only when `w` asks for it.
