@@ -46,6 +46,7 @@ int main(int argc, char* argv[]) {
         ServiziQt servizi;
         ArchivioFile archivio;
         servizi.leggibile = preferenze.leggibile;
+        servizi.vuoiVoce(true); // for "Ascolta"
         FinestraScrittura scrittura(comando.file.isEmpty() ? fileNuoveFrasi()
                                                            : comando.file.constFirst(),
                                     servizi.servizi(), archivio);
