@@ -551,7 +551,7 @@ TEST(FinestraEsercizio, WithoutAVoiceTheDrillIsTheSameAndHasNoRepeatButton) {
         e.banco.casuale.prossimaFrase(3);
         e.f->estraiFrase();
         QTest::keyClick(e.f.get(), Qt::Key_R);
-        clicca(e.b(e.m.frasi.chiave1(e.m.nfrase, 1) < 6 ? "Com11" : "Com10"));
+        clicca(e.b(e.m.frasi.chiave(Domanda::parte, e.m.nfrase, 1) < 6 ? "Com11" : "Com10"));
         for (int k = 0; k < 5; ++k) premiGiusto(e);
         std::vector<std::string> visto = traccia(e);
         for (QWidget* w : e.f->findChildren<QWidget*>())

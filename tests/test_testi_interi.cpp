@@ -269,13 +269,13 @@ TEST(TestiInteri, HighLegibilityContrastOfTheWordTheFeedbackAndDisabledCaptions)
             << n;
     }
     e.banco.casuale.prossimaFrase(0);
-    e.f->VIA_Click();
+    e.f->estraiFrase();
     std::vector<std::pair<std::string, double>> visti;
     auto guarda = [&](const std::string& cosa) {
         if (!e.b("VIA")->isVisible()) // a word is under analysis
             visti.emplace_back(cosa + " word",
-                               contrasto(e.l("Lbmostra", e.m.nparola.intero()),
-                                         QPalette::WindowText, QPalette::Window, e.f.get()));
+                               contrasto(e.l("Lbmostra", e.m.nparola), QPalette::WindowText,
+                                         QPalette::Window, e.f.get()));
         visti.emplace_back(cosa + " notice",
                            contrasto(e.l("AVVISO"), QPalette::WindowText, QPalette::Window));
         if (!e.l("gratifica")->text().isEmpty())
@@ -286,7 +286,8 @@ TEST(TestiInteri, HighLegibilityContrastOfTheWordTheFeedbackAndDisabledCaptions)
     guarda("at start");
     e.banco.pausa.durante = [&] { guarda("during the pause"); };
     ASSERT_TRUE(premiGiusto(e));
-    clicca(e.b("Com", e.m.frasi.chiave1(e.m.nfrase, e.m.nparola) == 1 ? 2 : 1)); // wrong
+    clicca(e.b("Com",
+               e.m.frasi.chiave(Domanda::parte, e.m.nfrase, e.m.nparola) == 1 ? 2 : 1)); // wrong
     e.banco.pausa.durante = {};
     guarda("after a wrong answer");
     finisciFrase(e);
@@ -294,9 +295,8 @@ TEST(TestiInteri, HighLegibilityContrastOfTheWordTheFeedbackAndDisabledCaptions)
     ASSERT_GE(visti.size(), 10u);
     for (const auto& [cosa, c] : visti) EXPECT_GE(c, 4.5) << cosa;
     // Red is still the colour of the word to analyse.
-    e.f->VIA_Click();
-    const QColor rossa =
-        e.l("Lbmostra", e.m.nparola.intero())->palette().color(QPalette::WindowText);
+    e.f->estraiFrase();
+    const QColor rossa = e.l("Lbmostra", e.m.nparola)->palette().color(QPalette::WindowText);
     EXPECT_GT(rossa.red(), 4 * std::max(rossa.green(), rossa.blue()));
 }
 

@@ -443,9 +443,8 @@ void FinestraEsercizio::dopoParola(const Sessione::Esito& e) {
     apriPrimaDomanda();
     colora(parola(stato.nparola), rossoParola);
     if (e.parolaPerParola) colora(parola(e.parolaFinita), normale);
-    leggiDomanda(
-        Parlato::primaDomanda,
-        {Parlato::parola(stato.frasi.testo(stato.nfrase.intero(), stato.nparola.intero()))});
+    leggiDomanda(Parlato::primaDomanda,
+                 {Parlato::parola(stato.frasi.testo(stato.nfrase, stato.nparola))});
 }
 
 void FinestraEsercizio::completaFrase() {
@@ -469,7 +468,7 @@ void FinestraEsercizio::leggiDomanda(std::string_view domanda, std::vector<std::
 
 std::string FinestraEsercizio::fraseDetta() const {
     std::vector<std::string> celle;
-    for (int i = 1; i <= 22; ++i) celle.push_back(stato.frasi.testo(stato.nfrase.intero(), i));
+    for (int i = 1; i <= 22; ++i) celle.push_back(stato.frasi.testo(stato.nfrase, i));
     return Parlato::frase(celle);
 }
 
@@ -489,7 +488,7 @@ bool FinestraEsercizio::aggiornastatistiche(const Sessione::Esito& e) {
 
 void FinestraEsercizio::classifica() {
     const Sessione::Chiusura c = sessione.chiudiSerie(servizi.orologio.secondi());
-    lettura.leggi({Parlato::livello(c.livello)});
+    lettura.leggi({Parlato::livello(static_cast<int>(c.livello))});
     emit serieChiusa(c.nuovoRecord);
 }
 
