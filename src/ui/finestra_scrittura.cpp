@@ -2,8 +2,8 @@
 
 #include "core/formato.h"
 #include "core/nuovafrase.h"
-#include "ui/esiti.h"
 #include "core/parlato.h"
+#include "ui/esiti.h"
 #include "ui/finestra_esercizio.h"
 #include "ui/geometria.h"
 #include "ui/pulsante.h"
