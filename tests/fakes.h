@@ -68,6 +68,12 @@ struct FakeLettore : Lettore {
     std::vector<std::string> suonati;
 };
 
+// Records what would be read aloud, one reading per call.
+struct FakeVoce : Voce {
+    void leggi(const std::vector<std::string>& testi) override { letture.push_back(testi); }
+    std::vector<std::vector<std::string>> letture;
+};
+
 // Answers a modal window; by default it presses PROSEGUI, or closes a
 // window that has none as Esc would.
 struct FakeModale : Modale {
@@ -92,7 +98,12 @@ struct Banco {
     FakeLettore lettore;
     Audio audio{lettore, casuale};
     FakeModale modale;
-    Servizi servizi() { return {orologio, casuale, pausa, audio, modale}; }
+    FakeVoce voce;
+    bool conVoce = false; // the pupil asked for the voice
+    bool leggibile = false;
+    Servizi servizi() {
+        return {orologio, casuale, pausa, audio, modale, conVoce ? &voce : nullptr, leggibile};
+    }
 };
 
 template <class T = QWidget> T* trova(QWidget& w, const QString& nome) {
@@ -112,8 +123,11 @@ inline QString elemento(const char* array, int i) {
 struct Esercizio {
     // `prepara` runs before the window loads, as main does (e.g. to fill the bank).
     explicit Esercizio(int modo = -1, std::uint64_t seme = 1,
-                       const std::function<void(StatoCorsa&)>& prepara = {})
+                       const std::function<void(StatoCorsa&)>& prepara = {}, bool voce = false,
+                       bool leggibile = false)
         : banco(seme) {
+        banco.conVoce = voce;
+        banco.leggibile = leggibile;
         if (modo >= 0) m.modo = static_cast<Modo>(modo);
         if (prepara) prepara(m);
         f = std::make_unique<FinestraEsercizio>(m, banco.servizi());

@@ -1,5 +1,6 @@
 #include "app/caricafrasi.h"
 #include "app/frasi_corsa.h"
+#include "app/impostazioni.h"
 #include "app/rigacomando.h"
 #include "config.h"
 #include "core/formato.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <gtest/gtest.h>
@@ -483,6 +485,41 @@ TEST(RigaComando, OptionsAndTheirMistakes) {
     EXPECT_FALSE(senza({"-platform", "offscreen", "--frasi", "a.txt"}));
     EXPECT_FALSE(senza({"-style", "fusion"}));
     EXPECT_TRUE(senza({"-platform", "offscreen", "--verifica", "a.txt"}));
+}
+
+TEST(RigaComando, VoiceAndLegibilityAreOnForTheRunOnlyWhenAsked) {
+    EXPECT_FALSE(comando({}).voce);
+    EXPECT_FALSE(comando({}).leggibile);
+    const Comando c = comando({"--voce", "--leggibile", "--frasi", "a.txt"});
+    EXPECT_EQ(c.azione, Comando::Azione::finestra);
+    EXPECT_TRUE(c.voce && c.leggibile);
+    EXPECT_TRUE(comando({"--scrivi", "--voce"}).voce);
+    EXPECT_FALSE(senza({"--leggibile"}));
+}
+
+// The user's choice over the school's default over off; the school's file is never written.
+TEST(Impostazioni, TheUsersChoiceOverTheSchoolsDefault) {
+    QTemporaryDir dir;
+    const QString utente = dir.filePath(QStringLiteral("utente"));
+    const QString scuola = dir.filePath(QStringLiteral("xdg"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, utente);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, scuola);
+    EXPECT_FALSE(leggiPreferenze().voce);
+    EXPECT_FALSE(leggiPreferenze().leggibile);
+
+    const QString fileScuola = scuola + QStringLiteral("/aggettivi/aggettivi.conf");
+    const QByteArray predefinito = "[accessibilita]\nvoce=true\n";
+    scrivi(fileScuola, predefinito);
+    EXPECT_TRUE(leggiPreferenze().voce);
+    EXPECT_FALSE(leggiPreferenze().leggibile);
+
+    salvaPreferenze({false, true});
+    EXPECT_FALSE(leggiPreferenze().voce);
+    EXPECT_TRUE(leggiPreferenze().leggibile);
+    QFile f(fileScuola);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), predefinito);
+    EXPECT_TRUE(QFile::exists(utente + QStringLiteral("/aggettivi/aggettivi.conf")));
 }
 
 struct Uscita {

@@ -486,6 +486,86 @@ TEST(FinestraEsercizio, ErrorLogOpensBesideAndFollowsOnlyOnRequest) {
 // The real player module, loaded from beside the test program: every sound of
 // the table has its generated file; with no files it stays silent and the
 // window behaves the same.
+// One reading per line, its texts joined by " / ".
+std::vector<std::string> letture(const FakeVoce& v, std::size_t da = 0) {
+    std::vector<std::string> r;
+    for (std::size_t i = da; i < v.letture.size(); ++i) {
+        std::string riga;
+        for (const std::string& t : v.letture[i]) riga += (riga.empty() ? "" : " / ") + t;
+        r.push_back(riga);
+    }
+    return r;
+}
+
+TEST(FinestraEsercizio, TheVoiceReadsTheSentenceTheRedWordEachQuestionAndTheFeedback) {
+    Esercizio e(1, 1, {}, true);
+    e.banco.casuale.prossimaFrase(0);
+    e.f->estraiFrase();
+    clicca(e.b("Com11")); // wrong
+    for (int k = 0; k < 6; ++k) ASSERT_TRUE(premiGiusto(e));
+    const std::string prima = "È una parte variabile o invariabile? / parte variabile / "
+                              "parte invariabile";
+    const std::string frase = "Questo quaderno è meno ordinato del tuo, ma è più ricco di disegni.";
+    EXPECT_EQ(letture(e.banco.voce),
+              (std::vector<std::string>{
+                  frase + " / Questo / " + prima,
+                  "No, riprova.",
+                  "Giusto!",
+                  "Che parte del discorso è? / Articolo / Nome / Aggettivo / Pronome / Verbo",
+                  "Giusto!",
+                  "Che tipo di aggettivo è? / Qualificativo / Determinativo / Sostantivato",
+                  "Giusto!",
+                  "Che tipo di aggettivo determinativo è? / Possessivo / Dimostrativo / "
+                  "Indefinito / Numerale / Interrogativo / Esclamativo",
+                  "Giusto!",
+                  "È maschile o femminile? / Maschile / Femminile",
+                  "Giusto!",
+                  "È singolare o plurale? / Singolare / Plurale",
+                  "Giusto!",
+                  "meno ordinato / " + prima,
+              }));
+
+    // R and the small button say the last reading again, not its feedback.
+    const auto n = e.banco.voce.letture.size();
+    QTest::keyClick(e.f.get(), Qt::Key_R);
+    clicca(e.b("Ripeti"));
+    EXPECT_EQ(letture(e.banco.voce, n),
+              (std::vector<std::string>{"meno ordinato / " + prima, "meno ordinato / " + prima}));
+
+    // The 20th answer grades the series (one error: DISTINTO), then the sentence ends.
+    finisciFrase(e);
+    const auto tutte = letture(e.banco.voce);
+    ASSERT_GE(tutte.size(), 5u);
+    EXPECT_EQ(std::vector<std::string>(tutte.end() - 5, tutte.end()),
+              (std::vector<std::string>{"Giusto!", "Risultato della serie: distinto.",
+                                        "È singolare o plurale? / Singolare / Plurale", "Giusto!",
+                                        "Frase completata: / " + frase}));
+}
+
+TEST(FinestraEsercizio, WithoutAVoiceTheDrillIsTheSameAndHasNoRepeatButton) {
+    Esercizio muta(0), parlante(0, 1, {}, true);
+    EXPECT_EQ(muta.b("Ripeti"), nullptr);
+    ASSERT_NE(parlante.b("Ripeti"), nullptr);
+    // The same sentence answered the same way, a wrong press included, shows the same.
+    auto gioca = [](Esercizio& e) {
+        e.banco.casuale.prossimaFrase(3);
+        e.f->estraiFrase();
+        QTest::keyClick(e.f.get(), Qt::Key_R);
+        clicca(e.b(e.m.frasi.chiave(Domanda::parte, e.m.nfrase, 1) < 6 ? "Com11" : "Com10"));
+        for (int k = 0; k < 5; ++k) premiGiusto(e);
+        std::vector<std::string> visto = traccia(e);
+        for (QWidget* w : e.f->findChildren<QWidget*>())
+            if (w->isVisible() && w->objectName() != QLatin1String("Ripeti"))
+                visto.push_back(w->objectName().toStdString());
+        for (const char* n : {"Lrisposte", "Lerrori", "AVVISO", "gratifica"})
+            visto.push_back(e.l(n)->text().toStdString());
+        return std::pair(visto, e.banco.lettore.suonati);
+    };
+    EXPECT_EQ(gioca(muta), gioca(parlante));
+    EXPECT_TRUE(muta.banco.voce.letture.empty());
+    EXPECT_FALSE(parlante.banco.voce.letture.empty());
+}
+
 TEST(LettoreQt, TheRealModulePlaysEverySoundAndMissingFilesChangeNothing) {
     const QString suoni = QCoreApplication::applicationDirPath() + QStringLiteral("/suoni");
     LettoreQt lettore({suoni});

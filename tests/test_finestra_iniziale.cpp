@@ -1,6 +1,10 @@
 #include "fakes.h"
 
+#include "qt/servizi_qt.h"
 #include "ui/finestra_iniziale.h"
+
+#include <QCheckBox>
+#include <QLabel>
 
 #include <QPointer>
 #include <QTest>
@@ -68,6 +72,45 @@ TEST(FinestraIniziale, RegistersItsEightControls) {
     EXPECT_EQ(r.comando(0), nullptr);
     EXPECT_EQ(bottone(*a.f, "Command1")->text(), "analisi completa");
     EXPECT_EQ(bottone(*a.f, "Command2")->text(), "solo aggettivi");
+}
+
+// The two toggles answer the keyboard; the voice's absence is said once.
+TEST(FinestraIniziale, TogglesByKeyboardAndTheMissingVoiceSaidOnce) {
+    Avvio a;
+    a.f->impostaOpzioni(false, true);
+    std::vector<std::pair<bool, bool>> scelte;
+    a.f->opzioniCambiate = [&](bool v, bool l) { scelte.emplace_back(v, l); };
+    auto* voce = a.f->findChild<QCheckBox*>(QStringLiteral("Voce"));
+    auto* leggibile = a.f->findChild<QCheckBox*>(QStringLiteral("Leggibile"));
+    ASSERT_TRUE(voce && leggibile);
+    EXPECT_FALSE(voce->isChecked());
+    EXPECT_TRUE(leggibile->isChecked());
+    QTest::keyClick(voce, Qt::Key_Space);
+    QTest::keyClick(leggibile, Qt::Key_Space);
+    for (QCheckBox* c : {voce, leggibile}) EXPECT_TRUE(c->focusPolicy() & Qt::TabFocus);
+    EXPECT_EQ(scelte, (std::vector<std::pair<bool, bool>>{{true, true}, {true, false}}));
+    EXPECT_EQ(a.aperture, 0); // a toggle does not start the drill
+
+    // A voice whose module is missing reports it once, and says nothing.
+    VoceQt muta({QStringLiteral("/nonexistent/libaggettivi_voce.so")});
+    int volte = 0;
+    muta.quandoGuasta = [&](const QString& perche) {
+        ++volte;
+        a.f->voceNonDisponibile(perche);
+    };
+    muta.leggi({"Questo"});
+    muta.carica();
+    muta.carica();
+    muta.leggi({"Questo"});
+    EXPECT_EQ(volte, 1);
+    EXPECT_TRUE(muta.guasta());
+    auto* avviso = a.f->findChild<QLabel*>(QStringLiteral("AvvisoVoce"));
+    ASSERT_TRUE(avviso && avviso->isVisible());
+    const QString detto = avviso->text();
+    a.f->voceNonDisponibile(QStringLiteral("altro"));
+    EXPECT_EQ(avviso->text(), detto);
+    EXPECT_TRUE(detto.startsWith(QStringLiteral("La voce non è disponibile")))
+        << detto.toStdString();
 }
 
 } // namespace

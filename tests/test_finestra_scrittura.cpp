@@ -306,6 +306,24 @@ TEST(FinestraScrittura, OnlySentencesTheDrillAcceptsAreSavedAndNothingIsLost) {
     }
 }
 
+TEST(FinestraScrittura, AscoltaReadsTheTypedSentenceOrSaysThereIsNoVoice) {
+    for (bool voce : {true, false}) {
+        Banco banco;
+        banco.conVoce = voce;
+        ArchivioFile archivio;
+        FinestraScrittura f(QStringLiteral("/nonexistent/x.txt"), banco.servizi(), archivio);
+        f.findChild<QLineEdit*>(QStringLiteral("testoFrase"))
+            ->setText(QStringLiteral("Il   cane nero corre."));
+        bottone(f, QStringLiteral("ascolta"))->click();
+        if (voce)
+            EXPECT_EQ(banco.voce.letture,
+                      std::vector<std::vector<std::string>>{{"Il cane nero corre."}});
+        else
+            EXPECT_EQ(etichetta(f, QStringLiteral("messaggio"))->text(),
+                      "La voce non è disponibile.");
+    }
+}
+
 TEST(FinestraScrittura, ProvaPlaysTheNewSentenceInAWindowOfItsOwn) {
     Scrittura w;
     w.scrivi("Il cane nero corre.");

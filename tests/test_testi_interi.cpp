@@ -10,6 +10,7 @@
 #include "ui/finestra_iniziale.h"
 #include "ui/finestra_risultato.h"
 #include "ui/finestra_scrittura.h"
+#include "ui/leggibile.h"
 #include "ui/posto.h"
 #include "ui/pulsante.h"
 #include "ui/registro_errori.h"
@@ -55,14 +56,13 @@ struct Testo {
 // without a caption.
 std::optional<Testo> testoDi(QWidget* w) {
     if (auto* p = qobject_cast<Pulsante*>(w))
-        return Testo{p->text(), p->areaTesto(), p->caratterePerTesto(),
+        return Testo{p->testoMostrato(), p->areaTesto(), p->caratterePerTesto(),
                      Qt::AlignCenter | Qt::TextWordWrap};
     if (auto* l = qobject_cast<QLabel*>(w)) {
         const int flags = static_cast<int>(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
-        const QFont f = qobject_cast<EtichettaAdattata*>(l)
-                            ? static_cast<EtichettaAdattata*>(l)->caratterePerTesto()
-                            : l->font();
-        return Testo{l->text(), l->contentsRect(), f, flags};
+        auto* a = qobject_cast<EtichettaAdattata*>(l);
+        return Testo{a ? a->testoMostrato() : l->text(), l->contentsRect(),
+                     a ? a->caratterePerTesto() : l->font(), flags};
     }
     if (auto* b = qobject_cast<QAbstractButton*>(w))
         return Testo{b->text(), b->rect().adjusted(4, 2, -4, -2), b->font(), Qt::AlignCenter};
@@ -182,10 +182,10 @@ TEST(TestiInteri, StartWindow) {
     }
 }
 
-TEST(TestiInteri, ExerciseWindowWithEveryGroupSentenceAndTrail) {
+void ogniTestoDellEsercizio(bool leggibile) {
     for (QSize s : schermi) {
-        const std::string qui = dove(s);
-        Esercizio e(0);
+        const std::string qui = dove(s) + (leggibile ? " high legibility" : "");
+        Esercizio e(0, 1, {}, false, leggibile);
         e.f->resize(s);
         NULLA_TAGLIATO(*e.f, qui + " at start");
 
@@ -240,6 +240,64 @@ TEST(TestiInteri, ExerciseWindowWithEveryGroupSentenceAndTrail) {
         ASSERT_TRUE(e.b("VIA")->isVisible()) << qui;
         NULLA_TAGLIATO(*e.f, qui + " sentence completed");
     }
+}
+
+TEST(TestiInteri, ExerciseWindowWithEveryGroupSentenceAndTrail) {
+    ogniTestoDellEsercizio(false);
+}
+
+// Larger words and captions, another face: still nothing cut.
+TEST(TestiInteri, HighLegibilityExerciseWindowWithEveryGroupSentenceAndTrail) {
+    ogniTestoDellEsercizio(true);
+}
+
+double contrasto(QWidget* w, QPalette::ColorRole testo, QPalette::ColorRole sfondo,
+                 QWidget* dietro = nullptr, QPalette::ColorGroup g = QPalette::Active) {
+    return leggibile::contrasto(w->palette().color(g, testo),
+                                (dietro ? dietro : w)->palette().color(g, sfondo));
+}
+
+// The word to analyse, every feedback and the disabled first-question captions
+// at 4.5:1 or more on whatever stands behind them, in the high-legibility look.
+TEST(TestiInteri, HighLegibilityContrastOfTheWordTheFeedbackAndDisabledCaptions) {
+    Esercizio e(0, 1, {}, false, true);
+    for (const char* n : {"Com10", "Com11"}) {
+        ASSERT_FALSE(e.b(n)->isEnabled());
+        EXPECT_GE(
+            contrasto(e.b(n), QPalette::ButtonText, QPalette::Button, nullptr, QPalette::Disabled),
+            4.5)
+            << n;
+    }
+    e.banco.casuale.prossimaFrase(0);
+    e.f->estraiFrase();
+    std::vector<std::pair<std::string, double>> visti;
+    auto guarda = [&](const std::string& cosa) {
+        if (!e.b("VIA")->isVisible()) // a word is under analysis
+            visti.emplace_back(cosa + " word",
+                               contrasto(e.l("Lbmostra", e.m.nparola), QPalette::WindowText,
+                                         QPalette::Window, e.f.get()));
+        visti.emplace_back(cosa + " notice",
+                           contrasto(e.l("AVVISO"), QPalette::WindowText, QPalette::Window));
+        if (!e.l("gratifica")->text().isEmpty())
+            visti.emplace_back(
+                cosa + " feedback \"" + e.l("gratifica")->text().toStdString() + "\"",
+                contrasto(e.l("gratifica"), QPalette::WindowText, QPalette::Window, e.f.get()));
+    };
+    guarda("at start");
+    e.banco.pausa.durante = [&] { guarda("during the pause"); };
+    ASSERT_TRUE(premiGiusto(e));
+    clicca(e.b("Com",
+               e.m.frasi.chiave(Domanda::parte, e.m.nfrase, e.m.nparola) == 1 ? 2 : 1)); // wrong
+    e.banco.pausa.durante = {};
+    guarda("after a wrong answer");
+    finisciFrase(e);
+    guarda("completed");
+    ASSERT_GE(visti.size(), 10u);
+    for (const auto& [cosa, c] : visti) EXPECT_GE(c, 4.5) << cosa;
+    // Red is still the colour of the word to analyse.
+    e.f->estraiFrase();
+    const QColor rossa = e.l("Lbmostra", e.m.nparola)->palette().color(QPalette::WindowText);
+    EXPECT_GT(rossa.red(), 4 * std::max(rossa.green(), rossa.blue()));
 }
 
 // The writing window with the longest words, every question it can open, and

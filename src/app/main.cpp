@@ -1,5 +1,6 @@
 #include "app/caricafrasi.h"
 #include "app/frasi_corsa.h"
+#include "app/impostazioni.h"
 #include "app/rigacomando.h"
 #include "app/salvafrasi.h"
 #include "app/traduzione.h"
@@ -10,6 +11,7 @@
 #include "ui/finestra_scrittura.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QStyleFactory>
 #include <QTextStream>
 #include <QTimer>
@@ -37,9 +39,14 @@ int main(int argc, char* argv[]) {
     caricaTraduzioneToolkit(app);
     // The toolkit has taken its own options out of the arguments by now.
     const Comando comando = leggiComando(QApplication::arguments());
+    Preferenze preferenze = leggiPreferenze();
+    preferenze.voce = preferenze.voce || comando.voce;
+    preferenze.leggibile = preferenze.leggibile || comando.leggibile;
     if (comando.azione == Comando::Azione::scrivi) {
         ServiziQt servizi;
         ArchivioFile archivio;
+        servizi.leggibile = preferenze.leggibile;
+        servizi.vuoiVoce(true); // for "Ascolta"
         FinestraScrittura scrittura(comando.file.isEmpty() ? fileNuoveFrasi()
                                                            : comando.file.constFirst(),
                                     servizi.servizi(), archivio);
@@ -54,6 +61,8 @@ int main(int argc, char* argv[]) {
     err.flush();
 
     ServiziQt servizi;
+    servizi.vuoiVoce(preferenze.voce);
+    servizi.leggibile = preferenze.leggibile;
     std::unique_ptr<FinestraEsercizio> esercizio;
 
     auto* inizio = new FinestraIniziale(stato, servizi.servizi(), [&] {
@@ -63,6 +72,21 @@ int main(int argc, char* argv[]) {
         esercizio->show();
     });
     frasi.collega(*inizio);
+    inizio->impostaOpzioni(preferenze.voce, preferenze.leggibile);
+    inizio->opzioniCambiate = [&](bool voce, bool leggibile) {
+        preferenze = {voce, leggibile};
+        salvaPreferenze(preferenze);
+        servizi.vuoiVoce(voce);
+        servizi.leggibile = leggibile;
+    };
+    // Said once, on the start window while it is there.
+    servizi.quandoVoceGuasta =
+        [&err, finestra = QPointer<FinestraIniziale>(inizio)](const QString& perche) {
+            if (finestra)
+                finestra->voceNonDisponibile(perche);
+            else
+                err << "aggettivi: la voce non è disponibile (" << perche << ")\n" << Qt::flush;
+        };
     inizio->show();
     return QApplication::exec();
 }

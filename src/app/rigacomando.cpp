@@ -147,6 +147,16 @@ Comando leggiComando(const QStringList& argomenti) {
         QStringLiteral("Apre la finestra per scrivere nuove frasi analizzandole con i pulsanti; "
                        "le aggiunge al FILE indicato o, senza FILE, a %1.")
             .arg(QDir::toNativeSeparators(fileNuoveFrasi()))};
+    const VoceAiuto vVoce{
+        QStringLiteral("--voce"),
+        QStringLiteral("Legge ad alta voce la frase, la parola in rosso, le domande e le "
+                       "risposte (come \"Leggi ad alta voce\" nella prima finestra; serve una "
+                       "voce italiana di speech-dispatcher).")};
+    const VoceAiuto vLeggibile{
+        QStringLiteral("--leggibile"),
+        QStringLiteral("Usa l'aspetto ad alta leggibilità: caratteri più grandi e più chiari, "
+                       "colori più contrastati (come \"Alta leggibilità\" nella prima "
+                       "finestra).")};
     const VoceAiuto vFile{QStringLiteral("FILE"),
                           QStringLiteral("File di frasi da usare (come con --frasi), o dopo "
                                          "--verifica o --scrivi.")};
@@ -157,7 +167,9 @@ Comando leggiComando(const QStringList& argomenti) {
     const QCommandLineOption verifica(opzioneVerifica, vVerifica.testo);
     const QCommandLineOption esporta(opzioneEsporta, vEsporta.testo);
     const QCommandLineOption scrivi(opzioneScrivi, vScrivi.testo);
-    p.addOptions({aiuto, versione, frasi, verifica, esporta, scrivi});
+    const QCommandLineOption voce(QStringLiteral("voce"), vVoce.testo);
+    const QCommandLineOption leggibile(QStringLiteral("leggibile"), vLeggibile.testo);
+    p.addOptions({aiuto, versione, frasi, verifica, esporta, scrivi, voce, leggibile});
 
     Comando c;
     auto errore = [&c](const QString& t) {
@@ -180,7 +192,7 @@ Comando leggiComando(const QStringList& argomenti) {
         const QString uguale = valoreDopoUguale(
             argomenti, {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("v"),
                         QStringLiteral("version"), opzioneFrasi, opzioneVerifica, opzioneEsporta,
-                        opzioneScrivi});
+                        opzioneScrivi, QStringLiteral("voce"), QStringLiteral("leggibile")});
         // The parser's own words are the last resort: Italian when the toolkit's
         // translation is installed.
         return errore(uguale.isEmpty()
@@ -189,7 +201,8 @@ Comando leggiComando(const QStringList& argomenti) {
     }
     if (p.isSet(aiuto)) {
         c.azione = Comando::Azione::aiuto;
-        c.testo = testoAiuto({vAiuto, vVersione, vFrasi, vVerifica, vEsporta, vScrivi}, vFile);
+        c.testo = testoAiuto(
+            {vAiuto, vVersione, vFrasi, vVerifica, vEsporta, vScrivi, vVoce, vLeggibile}, vFile);
         return c;
     }
     if (p.isSet(versione)) {
@@ -197,6 +210,8 @@ Comando leggiComando(const QStringList& argomenti) {
         return c;
     }
     c.file = p.positionalArguments();
+    c.voce = p.isSet(voce);
+    c.leggibile = p.isSet(leggibile);
     const int scelte =
         int(p.isSet(frasi)) + int(p.isSet(verifica)) + int(p.isSet(esporta)) + int(p.isSet(scrivi));
     if (scelte > 1)

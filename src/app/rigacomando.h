@@ -14,6 +14,9 @@ struct Comando {
     QStringList file;
     QString testo;           // aiuto: the help text; errore: what is wrong
     QStringList sconosciute; // options not ours, which the toolkit may take
+    // --voce, --leggibile: on for this run, whatever the remembered choice.
+    bool voce = false;
+    bool leggibile = false;
 };
 
 // `argomenti` as QCoreApplication::arguments() gives them, the program first.

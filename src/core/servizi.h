@@ -2,6 +2,9 @@
 
 #include "core/suoni.h"
 
+#include <string>
+#include <vector>
+
 // The seams through which the windows reach time, chance, the one-second
 // pause and the speakers. Production uses Qt; tests use instant fakes.
 
@@ -31,4 +34,11 @@ struct Lettore {
     virtual void riproduci(Suono s) = 0;
     // Whether the sound's file was found and loaded; for checks, not for playing.
     virtual bool disponibile(Suono) const { return false; }
+};
+
+struct Voce {
+    virtual ~Voce() = default;
+    // Says the texts one after the other in the background, cutting whatever
+    // it was saying. Never waits; a voice that cannot speak says nothing.
+    virtual void leggi(const std::vector<std::string>& testi) = 0;
 };

@@ -144,6 +144,74 @@ void LettoreQt::riproduci(Suono s) {
         inAttesa = s;
 }
 
+VoceQt::VoceQt(QStringList dove) : moduli(std::move(dove)) {
+    qApp->installEventFilter(this);
+    // Should no window paint soon, the voice still comes.
+    QTimer::singleShot(500, this, &VoceQt::carica);
+}
+
+VoceQt::~VoceQt() = default;
+
+QStringList VoceQt::moduliPredefiniti() {
+    const QDir programma(QCoreApplication::applicationDirPath());
+    return {programma.filePath(QStringLiteral("libaggettivi_voce.so")),
+            programma.filePath(
+                QStringLiteral("../" AGGETTIVI_LIBDIR "/aggettivi/libaggettivi_voce.so"))};
+}
+
+bool VoceQt::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::Paint) {
+        qApp->removeEventFilter(this);
+        QTimer::singleShot(0, this, &VoceQt::carica);
+    }
+    return QObject::eventFilter(o, e);
+}
+
+void VoceQt::carica() {
+    if (caricato) return;
+    caricato = true;
+    qApp->removeEventFilter(this);
+    using Crea = Voce* (*)(void (*)(void*, const char*), void*);
+    for (const QString& m : std::as_const(moduli)) {
+        QLibrary modulo(m);
+        if (!QFileInfo::exists(m) || !modulo.load()) continue;
+        if (auto crea = reinterpret_cast<Crea>(modulo.resolve("aggettivi_crea_voce"))) {
+            reale.reset(crea(&VoceQt::guasto, this));
+            break;
+        }
+    }
+    if (!reale) segnalaGuasto(QStringLiteral("manca il modulo della voce"));
+    if (reale && !guasta_ && inAttesa) reale->leggi(*inAttesa);
+    inAttesa.reset();
+}
+
+void VoceQt::guasto(void* chi, const char* perche) {
+    static_cast<VoceQt*>(chi)->segnalaGuasto(QString::fromUtf8(perche));
+}
+
+void VoceQt::segnalaGuasto(const QString& perche) {
+    if (guasta_) return;
+    guasta_ = true;
+    if (quandoGuasta) quandoGuasta(perche);
+}
+
+void VoceQt::leggi(const std::vector<std::string>& testi) {
+    if (guasta_) return;
+    if (reale)
+        reale->leggi(testi);
+    else if (!caricato)
+        inAttesa = testi;
+}
+
+void ServiziQt::vuoiVoce(bool si) {
+    voceVoluta = si;
+    if (!si || voce) return;
+    voce = std::make_unique<VoceQt>();
+    voce->quandoGuasta = [this](const QString& perche) {
+        if (quandoVoceGuasta) quandoVoceGuasta(perche);
+    };
+}
+
 void ModaleQt::mostra(QDialog& d) {
     d.exec();
 }

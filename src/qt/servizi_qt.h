@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
@@ -59,6 +61,38 @@ private:
     bool caricato = false;
 };
 
+// The voice, through a module loaded only once it is wanted and after the
+// first paint: Qt TextToSpeech and speech-dispatcher stay off the start-up of
+// a pupil who did not ask for them. What is read before then is read as soon
+// as the module is in.
+class VoceQt final : public QObject, public Voce {
+public:
+    // `modulo`: the module's file; by default looked up beside the program.
+    explicit VoceQt(QStringList moduli = moduliPredefiniti());
+    ~VoceQt() override;
+    void leggi(const std::vector<std::string>& testi) override;
+    void carica();
+    // True once the voice turned out unable to speak.
+    bool guasta() const { return guasta_; }
+    // Called once, with the reason, when the voice turns out unable to speak.
+    std::function<void(const QString&)> quandoGuasta;
+
+    static QStringList moduliPredefiniti();
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    static void guasto(void* chi, const char* perche);
+    void segnalaGuasto(const QString& perche);
+
+    QStringList moduli;
+    std::unique_ptr<Voce> reale;
+    std::optional<std::vector<std::string>> inAttesa;
+    bool caricato = false;
+    bool guasta_ = false;
+};
+
 class ModaleQt final : public Modale {
 public:
     void mostra(QDialog& d) override;
@@ -68,7 +102,13 @@ public:
 class ServiziQt {
 public:
     ServiziQt();
-    Servizi servizi() { return {orologio, casuale, pausa, audio, modale}; }
+    // The voice only while wanted and able to speak.
+    Servizi servizi() { return {orologio, casuale, pausa, audio, modale, voceAttiva(), leggibile}; }
+    bool leggibile = false;
+    // Wanted or not; the first time it is wanted the voice is made and loaded.
+    void vuoiVoce(bool si);
+    // Called once when the voice, wanted, turns out unable to speak.
+    std::function<void(const QString&)> quandoVoceGuasta;
 
 private:
     OrologioQt orologio;
@@ -77,4 +117,7 @@ private:
     LettoreQt lettore;
     Audio audio;
     ModaleQt modale;
+    std::unique_ptr<VoceQt> voce;
+    bool voceVoluta = false;
+    Voce* voceAttiva() { return voceVoluta && voce && !voce->guasta() ? voce.get() : nullptr; }
 };

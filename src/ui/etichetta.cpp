@@ -1,5 +1,7 @@
 #include "ui/etichetta.h"
 
+#include "ui/leggibile.h"
+
 #include <QFontMetrics>
 #include <QHash>
 #include <QPainter>
@@ -52,14 +54,19 @@ QFont carattereCheEntra(const QFont& f, const QRect& area, int flags, const QStr
     return r;
 }
 
+QString EtichettaAdattata::testoMostrato() const {
+    return leggibile::mostrato(this, text());
+}
+
 QFont EtichettaAdattata::caratterePerTesto() const {
     const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
-    return carattereCheEntra(font(), contentsRect(), flags, text(), this);
+    return carattereCheEntra(font(), contentsRect(), flags, testoMostrato(), this);
 }
 
 void EtichettaAdattata::paintEvent(QPaintEvent* e) {
     const QFont f = caratterePerTesto();
-    if (f == font()) {
+    const QString testo = testoMostrato();
+    if (f == font() && testo == text()) {
         QLabel::paintEvent(e);
         return;
     }
@@ -68,5 +75,5 @@ void EtichettaAdattata::paintEvent(QPaintEvent* e) {
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     p.drawText(contentsRect(), static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0),
-               text());
+               testo);
 }

@@ -19,6 +19,8 @@ public:
 
     // The font the text is painted with.
     QFont caratterePerTesto() const;
+    // The text as painted (the high-legibility look writes no word in capitals only).
+    QString testoMostrato() const;
 
 protected:
     void paintEvent(QPaintEvent* e) override;

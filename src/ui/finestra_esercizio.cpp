@@ -3,10 +3,12 @@
 #include "core/verifica.h"
 #include "ui/etichetta.h"
 #include "ui/geometria.h"
+#include "ui/leggibile.h"
 #include "ui/pulsante.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -51,6 +53,8 @@ constexpr Figura disegno[] = {
     {"Frame4", {10920, 7200, 1300, 720}},
     {"MOSTRATEMPO", {60, 270, 1180, 400}, 12},
     {"comaiuto", {10920, 6960, 1300, 240}, 8, false},
+    // Beside the answers, with the voice only.
+    {"Ripeti", {7800, 525, 1800, 480}, 10, true, {}, Rgb{255, 255, 255}},
 };
 const Figura& figura(std::string_view nome) {
     return riga(disegno, nome);
@@ -77,7 +81,7 @@ QLabel* etichetta(QWidget* padre, const Figura& f, const QString& testo = QStrin
 } // namespace
 
 FinestraEsercizio::FinestraEsercizio(StatoCorsa& run, Servizi seams, QWidget* parent)
-    : QWidget(parent), sessione(run), stato(run), servizi(seams) {
+    : QWidget(parent), sessione(run), stato(run), servizi(seams), lettura(seams.voce) {
     termina = [] {
         // Every window goes at once; the process stays just long enough for
         // the closing jingle.
@@ -85,6 +89,7 @@ FinestraEsercizio::FinestraEsercizio(StatoCorsa& run, Servizi seams, QWidget* pa
         QTimer::singleShot(1500, qApp, &QCoreApplication::quit);
     };
     costruisci();
+    if (servizi.leggibile) aspettoLeggibile();
 
     // On load: the scaling tables and the run values.
     registra();
@@ -132,6 +137,11 @@ void FinestraEsercizio::costruisci() {
     riquadroTempo->hide();
     comaiuto = pulsante(this, figura("comaiuto"), QStringLiteral("Aiuto ?"));
     comaiuto->hide();
+    if (lettura.attiva()) {
+        Ripeti = pulsante(this, figura("Ripeti"), QStringLiteral("Ripeti"));
+        Ripeti->setToolTip(QStringLiteral("Ripete l'ultima lettura (tasto R)"));
+        connect(Ripeti, &QPushButton::clicked, this, &FinestraEsercizio::ripetiLettura);
+    }
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -183,7 +193,7 @@ void FinestraEsercizio::costruisciBarra() {
 }
 
 void FinestraEsercizio::registra() {
-    ridim.preparatabelle(95);
+    ridim.preparatabelle(Ripeti ? 96 : 95);
     ridim.impostaFinestra(this);
     QWidget* singoli[] = {AVVISO,         gratifica,
                           numeroDomanda,  riquadroRisposte,
@@ -218,6 +228,51 @@ void FinestraEsercizio::registra() {
     serie(82, Domanda::numerale);
     serie(88, Domanda::determinativo);
     ridim.registra(95, Lbmostra[22]);
+    if (Ripeti) ridim.registra(96, Ripeti);
+}
+
+// Before the registry records the fonts, so that scaling keeps the larger sizes.
+void FinestraEsercizio::aspettoLeggibile() {
+    rossoParola = colore(leggibile::rosso);
+    // The words in a plain legible face, as large as the design's line height
+    // allows: OpenDyslexic's tall lines would push the last one under the bar.
+    for (QLabel* l : Lbmostra) {
+        if (!l) continue;
+        const int alto = QFontMetrics(l->font()).height();
+        QFont f = leggibile::caratterePiano(l->font().pointSizeF() * leggibile::ingrandimento,
+                                            l->font().bold());
+        // A little under, for the rounding of larger screens.
+        for (int i = 0; i < 20 && QFontMetrics(f).height() > alto * 0.97; ++i)
+            f.setPointSizeF(f.pointSizeF() * 0.97);
+        l->setFont(f);
+        l->setProperty("senzaMaiuscole", true);
+    }
+    for (int q = 0; q < numDomande; ++q)
+        for (QPushButton* b : risposte.serie(static_cast<Domanda>(q))) leggibile::applica(b);
+    for (QPushButton* b : {Com10, Com11}) leggibile::applica(b);
+    for (int i = 1; i <= 10; ++i) leggibile::applica(risposte.traccia(i));
+    for (QWidget* w : {static_cast<QWidget*>(AVVISO), static_cast<QWidget*>(gratifica),
+                       static_cast<QWidget*>(VIA), static_cast<QWidget*>(FINE)})
+        leggibile::applica(w, 1);
+    if (Ripeti) leggibile::applica(Ripeti, 1);
+    coloreTesto(AVVISO, rossoParola);
+    coloreTesto(gratifica, rossoParola);
+    // A disabled caption stays readable: dark grey rather than the style's pale one.
+    for (QPushButton* b : findChildren<QPushButton*>()) {
+        QPalette p = b->palette();
+        p.setColor(QPalette::Disabled, QPalette::ButtonText, colore(leggibile::disabilitato));
+        b->setPalette(p);
+    }
+}
+
+// The word under analysis is red; in the high-legibility look also underlined,
+// for a pupil who tells red from green poorly.
+void FinestraEsercizio::colora(QLabel* l, const QColor& c) {
+    coloreTesto(l, c);
+    if (!servizi.leggibile) return;
+    QFont f = l->font();
+    f.setUnderline(c == rossoParola);
+    l->setFont(f);
 }
 
 QLabel* FinestraEsercizio::parola(int i) const {
@@ -258,7 +313,7 @@ void FinestraEsercizio::estraiFrase() {
     }
     for (int i = 1; i <= 22; ++i) {
         parola(i)->hide();
-        coloreTesto(parola(i), colore(verdeScuro));
+        colora(parola(i), colore(verdeScuro));
     }
     numeroDomanda->setText(QString::number(x.nfrase));
     for (int i = 1; i <= 22; ++i) {
@@ -266,7 +321,9 @@ void FinestraEsercizio::estraiFrase() {
         l->setText(QString::fromStdString(stato.frasi.testo(x.nfrase, i)));
         l->show();
     }
-    coloreTesto(parola(x.nparola), colore(rosso));
+    colora(parola(x.nparola), rossoParola);
+    leggiDomanda(Parlato::primaDomanda,
+                 {fraseDetta(), Parlato::parola(stato.frasi.testo(x.nfrase, x.nparola))});
 }
 
 void FinestraEsercizio::azzerapannello() {
@@ -339,6 +396,7 @@ void FinestraEsercizio::primaDomanda(const PrimaDomanda& p, QPushButton* premuto
         bottone(Domanda::parte, i)->setVisible(i >= e.primaParte && i <= e.ultimaParte);
     if (!aggiornastatistiche(e)) return;
     scriviTraccia(e);
+    leggiDomanda(Parlato::domanda(Domanda::parte));
 }
 
 void FinestraEsercizio::rispondi(Domanda d, int indice) {
@@ -348,13 +406,16 @@ void FinestraEsercizio::rispondi(Domanda d, int indice) {
     if (!aggiornastatistiche(e) || !e.giusta) return;
     mostraDomanda(d, false);
     scriviTraccia(e);
-    if (e.dopo == Sessione::Dopo::domanda)
+    if (e.dopo == Sessione::Dopo::domanda) {
         mostraDomanda(e.prossima, true);
-    else
+        leggiDomanda(Parlato::domanda(e.prossima));
+    } else {
         dopoParola(e);
+    }
 }
 
 bool FinestraEsercizio::segnala(const Sessione::Esito& e, const QString& bravo) {
+    lettura.esito(e.giusta);
     if (e.giusta) {
         servizi.audio.suonaesatto();
         return flash(bravo);
@@ -373,15 +434,17 @@ void FinestraEsercizio::scriviTraccia(const Sessione::Esito& e) {
 void FinestraEsercizio::dopoParola(const Sessione::Esito& e) {
     const QColor normale = palette().color(QPalette::ButtonText);
     if (!e.parolaPerParola)
-        for (int i = 1; i <= 22; ++i) coloreTesto(parola(i), normale);
+        for (int i = 1; i <= 22; ++i) colora(parola(i), normale);
     if (e.dopo == Sessione::Dopo::fraseCompletata) {
         completaFrase();
         return;
     }
     if (e.parolaPerParola) mostraDomanda(Domanda::parte, false);
     apriPrimaDomanda();
-    coloreTesto(parola(stato.nparola), colore(rosso));
-    if (e.parolaPerParola) coloreTesto(parola(e.parolaFinita), normale);
+    colora(parola(stato.nparola), rossoParola);
+    if (e.parolaPerParola) colora(parola(e.parolaFinita), normale);
+    leggiDomanda(Parlato::primaDomanda,
+                 {Parlato::parola(stato.frasi.testo(stato.nfrase, stato.nparola))});
 }
 
 void FinestraEsercizio::completaFrase() {
@@ -392,6 +455,25 @@ void FinestraEsercizio::completaFrase() {
         QStringLiteral("Bene, hai completato questa frase; ora premi il VIA per proseguire."));
     servizi.audio.suona(Suono::premivia);
     VIA->show();
+    lettura.leggi({std::string(Parlato::completata), fraseDetta()});
+}
+
+void FinestraEsercizio::leggiDomanda(std::string_view domanda, std::vector<std::string> prima) {
+    if (!lettura.attiva()) return;
+    prima.emplace_back(domanda);
+    for (QPushButton* b : risposte.aperti())
+        prima.push_back(Parlato::didascalia(b->text().toStdString()));
+    lettura.leggi(std::move(prima));
+}
+
+std::string FinestraEsercizio::fraseDetta() const {
+    std::vector<std::string> celle;
+    for (int i = 1; i <= 22; ++i) celle.push_back(stato.frasi.testo(stato.nfrase, i));
+    return Parlato::frase(celle);
+}
+
+void FinestraEsercizio::ripetiLettura() {
+    lettura.ripeti();
 }
 
 // ---- statistics ----
@@ -406,6 +488,7 @@ bool FinestraEsercizio::aggiornastatistiche(const Sessione::Esito& e) {
 
 void FinestraEsercizio::classifica() {
     const Sessione::Chiusura c = sessione.chiudiSerie(servizi.orologio.secondi());
+    lettura.leggi({Parlato::livello(static_cast<int>(c.livello))});
     emit serieChiusa(c.nuovoRecord);
 }
 
@@ -430,6 +513,10 @@ void FinestraEsercizio::keyPressEvent(QKeyEvent* e) {
     const int k = e->key();
     if (k >= Qt::Key_1 && k <= Qt::Key_9) {
         if (QPushButton* b = risposte.perTasto(k - Qt::Key_0)) b->click();
+        return;
+    }
+    if (k == Qt::Key_R && Ripeti) {
+        ripetiLettura();
         return;
     }
     if ((k == Qt::Key_Return || k == Qt::Key_Enter) && !VIA->isHidden() && VIA->isEnabled()) {

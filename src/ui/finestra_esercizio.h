@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/albero.h"
+#include "core/parlato.h"
 #include "core/sessione.h"
 #include "core/stato_corsa.h"
 #include "ui/adatta_finestra.h"
 #include "ui/finestre.h"
 #include "ui/pannello.h"
 
+#include <QColor>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -42,6 +44,7 @@ public:
     void esci();           // FINE
     void mostraRegistro(); // "mostra errori"
     void aggiornaOrologio();
+    void ripetiLettura(); // "Ripeti", R: the last reading again
 
     void azzerapannello();
     // The one-second feedback. False when the program ended meanwhile: the
@@ -71,6 +74,8 @@ private:
     void costruisciParole();
     void costruisciBarra();
     void registra();
+    void aspettoLeggibile();
+    void colora(QLabel* parola, const QColor& c);
 
     void primaDomanda(const PrimaDomanda& p, QPushButton* premuto, QPushButton* altro);
     // The sound and the one-second message of an answer; false when the
@@ -83,6 +88,9 @@ private:
     void scriviTraccia(const Sessione::Esito& e);
     void dopoParola(const Sessione::Esito& e);
     void completaFrase();
+    // Reads the question now open and its buttons, after `prima`.
+    void leggiDomanda(std::string_view domanda, std::vector<std::string> prima = {});
+    std::string fraseDetta() const;
 
     void apriPrimaDomanda();
     void mostraDomanda(Domanda d, bool visibile) { risposte.mostra(d, visibile); }
@@ -95,6 +103,8 @@ private:
     Servizi servizi;
     AdattaFinestra ridim;
     bool terminando = false;
+    Parlato lettura;
+    QColor rossoParola{255, 0, 0}; // the word under analysis
 
     QLabel* AVVISO = nullptr;
     QLabel* gratifica = nullptr;
@@ -114,6 +124,7 @@ private:
     QPushButton* mostraErrori = nullptr;
     QPushButton* VIA = nullptr;
     QPushButton* FINE = nullptr;
+    QPushButton* Ripeti = nullptr; // only with the voice
     PannelloDomande risposte{this};
     QPushButton* Com10 = nullptr;
     QPushButton* Com11 = nullptr;

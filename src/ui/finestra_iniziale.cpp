@@ -6,6 +6,7 @@
 #include "ui/geometria.h"
 #include "ui/pulsante.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -40,7 +41,12 @@ constexpr Figura disegno[] = {
     {"FrasiInUso", {240, 7725, 9000, 315}, 11, false, chiaro},
     {"AvvisoFrasi", {240, 8085, 9000, 315}, 11, false, chiaro},
     {"AltreFrasi", {9600, 7770, 2040, 540}, 11, false, chiaro, Rgb{44, 60, 172}},
+    // Outside the scaling registry, placed by collocaOpzioni.
+    {"Voce", {1920, 4650, 4000, 450}, 14, true, giallo},
+    {"Leggibile", {6915, 4650, 4000, 450}, 14, true, giallo},
+    {"AvvisoVoce", {1920, 5130, 8000, 420}, 11, false, Rgb{255, 255, 255}},
 };
+constexpr QSize areaDisegno(11880, 8535);
 
 QLabel* testo(QWidget* padre, const char* nome, const QString& t) {
     return etichetta(padre, riga(disegno, nome), serif, t, QFont::Serif);
@@ -77,7 +83,7 @@ FinestraIniziale::FinestraIniziale(StatoCorsa& run, Servizi seams,
     setObjectName(QStringLiteral("Iniziale"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Form1"));
-    resize(pixel(11880), pixel(8535));
+    resize(pixel(areaDisegno.width()), pixel(areaDisegno.height()));
     coloreSfondo(this, QColor(60, 80, 219));
 
     QLabel* Label2 = titolo(this, "Label2", QStringLiteral("Gli aggettivi"));
@@ -107,6 +113,16 @@ FinestraIniziale::FinestraIniziale(StatoCorsa& run, Servizi seams,
     altre->setFocusPolicy(Qt::NoFocus); // the pupil's keys stay on the two buttons
     connect(altre, &QPushButton::clicked, this, &FinestraIniziale::scegliAltreFrasi);
     setAcceptDrops(true);
+    auto opzione = [&](const char* nome, const QString& testo) {
+        auto* c = applica(new QCheckBox(testo, this), riga(disegno, nome), sansSerif);
+        c->setAccessibleName(QString(testo).remove(QLatin1Char('&')));
+        connect(c, &QCheckBox::toggled, this, &FinestraIniziale::opzioneCambiata);
+        return c;
+    };
+    Voce = opzione("Voce", QStringLiteral("&Leggi ad alta voce"));
+    Leggibile = opzione("Leggibile", QStringLiteral("&Alta leggibilità"));
+    AvvisoVoce = etichetta(this, riga(disegno, "AvvisoVoce"), sansSerif, QString());
+    AvvisoVoce->hide();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -148,6 +164,7 @@ void FinestraIniziale::mousePressEvent(QMouseEvent* e) {
 void FinestraIniziale::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     ridim.ridimensiona();
+    collocaOpzioni();
     collocaPiede();
 }
 
@@ -237,6 +254,49 @@ void FinestraIniziale::dropEvent(QDropEvent* e) {
     }
     if (trascina) riprendi();
     trascina = false;
+}
+
+// The toggles are not in the design's registry; they follow the window the same way.
+void FinestraIniziale::collocaOpzioni() {
+    const double rx = double(width()) / pixel(areaDisegno.width());
+    const double ry = double(height()) / pixel(areaDisegno.height());
+    for (QWidget* w : {static_cast<QWidget*>(Voce), static_cast<QWidget*>(Leggibile),
+                       static_cast<QWidget*>(AvvisoVoce)}) {
+        const Figura& f = riga(disegno, w->objectName().toStdString());
+        const QRect r = pixel(f.g);
+        w->setGeometry(qRound(r.x() * rx), qRound(r.y() * ry), qRound(r.width() * rx),
+                       qRound(r.height() * ry));
+        QFont c = w->font();
+        c.setPointSizeF(std::max(1.0, f.punti * ry));
+        w->setFont(c);
+    }
+}
+
+void FinestraIniziale::impostaOpzioni(bool voce, bool leggibile) {
+    const QSignalBlocker a(Voce), b(Leggibile);
+    Voce->setChecked(voce);
+    Leggibile->setChecked(leggibile);
+}
+
+bool FinestraIniziale::voce() const {
+    return Voce->isChecked();
+}
+bool FinestraIniziale::leggibile() const {
+    return Leggibile->isChecked();
+}
+
+void FinestraIniziale::opzioneCambiata() {
+    // A pupil busy with the toggles is given the whole wait again.
+    if (Timer1->isActive()) Timer1->start(10000);
+    if (opzioniCambiate) opzioniCambiate(voce(), leggibile());
+}
+
+void FinestraIniziale::voceNonDisponibile(const QString& perche) {
+    if (!AvvisoVoce->isHidden() || aperto) return;
+    AvvisoVoce->setText(
+        QStringLiteral("La voce non è disponibile: l'esercizio va avanti senza lettura."));
+    AvvisoVoce->setToolTip(perche); // for the teacher
+    AvvisoVoce->show();
 }
 
 void FinestraIniziale::apri() {

@@ -9,6 +9,7 @@
 #include <functional>
 
 class AvvisoFrasi;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -49,6 +50,15 @@ public:
 
     const AdattaFinestra& scala() const { return ridim; }
 
+    // The two toggles, "Leggi ad alta voce" and "Alta leggibilità", as remembered.
+    void impostaOpzioni(bool voce, bool leggibile);
+    bool voce() const;
+    bool leggibile() const;
+    // Called when the pupil turns either toggle.
+    std::function<void(bool voce, bool leggibile)> opzioniCambiate;
+    // Says, once, that the voice cannot speak.
+    void voceNonDisponibile(const QString& perche);
+
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -60,6 +70,8 @@ private:
     void apri();
     void usa(const QStringList& file);
     void collocaPiede();
+    void opzioneCambiata();
+    void collocaOpzioni();
 
     Sessione sessione;
     Servizi servizi;
@@ -71,5 +83,8 @@ private:
     AvvisoFrasi* avviso = nullptr;
     int occupata = 0;
     bool trascina = false;
+    QCheckBox* Voce = nullptr;
+    QCheckBox* Leggibile = nullptr;
+    QLabel* AvvisoVoce = nullptr;
     bool aperto = false;
 };

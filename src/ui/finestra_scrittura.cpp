@@ -2,6 +2,7 @@
 
 #include "core/formato.h"
 #include "core/nuovafrase.h"
+#include "core/parlato.h"
 #include "ui/esiti.h"
 #include "ui/finestra_esercizio.h"
 #include "ui/geometria.h"
@@ -34,7 +35,8 @@ constexpr QSize areaDisegno(12375, 8940); // as the exercise window
 
 constexpr Figura disegno[] = {
     {"istruzioni", {0, 0, 12315, 420}, 12, true, Rgb{0, 0, 160}, Rgb{192, 255, 255}},
-    {"testoFrase", {120, 480, 4800, 420}, 11, false},
+    {"testoFrase", {120, 480, 3660, 420}, 11, false},
+    {"ascolta", {3840, 480, 1080, 420}, 10, true, {}, grigio},
     {"dividi", {120, 960, 2300, 420}, 10, true, {}, grigio},
     {"unisci", {2520, 960, 2400, 420}, 10, true, {}, grigio},
     {"separa", {120, 1440, 2300, 420}, 10, true, {}, grigio},
@@ -135,6 +137,7 @@ void FinestraScrittura::costruisci() {
     testoFrase->installEventFilter(this);
     connect(testoFrase, &QLineEdit::returnPressed, this, &FinestraScrittura::dividiFrase);
     bottone(this, "dividi", QStringLiteral("Dividi in parole"), &FinestraScrittura::dividiFrase);
+    bottone(this, "ascolta", QStringLiteral("Ascolta"), &FinestraScrittura::ascoltaFrase);
     unisci = bottone(this, "unisci", QStringLiteral("Unisci alla seguente"),
                      &FinestraScrittura::unisciGruppi);
     separa = bottone(this, "separa", QStringLiteral("Separa"), &FinestraScrittura::separaGruppo);
@@ -469,6 +472,15 @@ void FinestraScrittura::chiudiProva() {
     if (!inProva) return;
     inProva->finestra->hide();
     inProva.reset();
+}
+
+void FinestraScrittura::ascoltaFrase() {
+    if (!servizi.voce) {
+        avvisa(QStringLiteral("La voce non è disponibile."), true);
+        return;
+    }
+    const std::string frase[] = {testoFrase->text().toStdString()};
+    Parlato(servizi.voce).leggi({Parlato::frase(frase)});
 }
 
 void FinestraScrittura::nuovaFrase() {

@@ -52,6 +52,8 @@ public:
     // Where Guida looks; tests point it elsewhere.
     QString guida = cercaGuida();
     QTextBrowser* finestraGuida() const;
+    // The typed sentence read aloud, as pupils will hear it.
+    void ascoltaFrase();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -21,6 +21,10 @@ struct Servizi {
     Pausa& pausa;
     Audio& audio;
     Modale& modale;
+    // The voice that reads aloud; none when the pupil has not asked for it.
+    Voce* voce = nullptr;
+    // The high-legibility look: larger, clearer type and stronger contrast.
+    bool leggibile = false;
 };
 
 // Where the writing window's sentences go: sentence files on disk in the

@@ -1,6 +1,7 @@
 #include "ui/pulsante.h"
 
 #include "ui/etichetta.h"
+#include "ui/leggibile.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -16,15 +17,19 @@ QRect Pulsante::areaTesto() const {
     return style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this);
 }
 
+QString Pulsante::testoMostrato() const {
+    return leggibile::mostrato(this, text());
+}
+
 QFont Pulsante::caratterePerTesto() const {
-    return carattereCheEntra(font(), areaTesto(), disposizione, text(), this);
+    return carattereCheEntra(font(), areaTesto(), disposizione, testoMostrato(), this);
 }
 
 void Pulsante::paintEvent(QPaintEvent*) {
     QStylePainter p(this);
     QStyleOptionButton opt;
     initStyleOption(&opt);
-    const QString testo = opt.text;
+    const QString testo = leggibile::mostrato(this, opt.text);
     opt.text.clear();
     p.drawControl(QStyle::CE_PushButton, opt);
     p.setFont(caratterePerTesto());

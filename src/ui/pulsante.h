@@ -13,6 +13,8 @@ public:
     // Where the caption is drawn, and with which font.
     QRect areaTesto() const;
     QFont caratterePerTesto() const;
+    // The caption as painted (the high-legibility look writes no word in capitals only).
+    QString testoMostrato() const;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
