@@ -266,12 +266,12 @@ TEST(CaricaFrasi, OneLineSaysWhatTheRunUses) {
     };
     const QString d = QStringLiteral("/media/chiavetta/");
     for (const Caso& c : std::initializer_list<Caso>{
-             {30, {}, "30 frasi incorporate"},
-             {30, {{d + "2B-gennaio.txt", 12}}, "30 frasi incorporate e 12 da 2B-gennaio.txt"},
+             {30, {}, "30 frasi incluse"},
+             {30, {{d + "2B-gennaio.txt", 12}}, "30 frasi incluse e 12 da 2B-gennaio.txt"},
              {30,
               {{d + "a.txt", 1}, {d + "b.txt", 5}},
-              "30 frasi incorporate, 1 da a.txt e 5 da b.txt"},
-             {30, {{"a", 1}, {"b", 2}, {"c", 3}}, "30 frasi incorporate e 6 da 3 file"},
+              "30 frasi incluse, 1 da a.txt e 5 da b.txt"},
+             {30, {{"a", 1}, {"b", 2}, {"c", 3}}, "30 frasi incluse e 6 da 3 file"},
              {0, {{d + "oggi.txt", 1}}, "1 frase da oggi.txt"},
              {0, {{d + "a.txt", 2}, {d + "b.txt", 3}}, "2 frasi da a.txt e 3 da b.txt"},
          }) {
@@ -284,7 +284,7 @@ TEST(CaricaFrasi, OneLineSaysWhatTheRunUses) {
     Cartelle c;
     scrivi(c.frasi("utente", "2B-gennaio.txt"), frasi(12) + "frase\ncane | Nomi\n");
     auto banca = std::make_unique<Frasi>();
-    EXPECT_EQ(rigaInUso(caricaFrasi(*banca, {})), "30 frasi incorporate e 12 da 2B-gennaio.txt");
+    EXPECT_EQ(rigaInUso(caricaFrasi(*banca, {})), "30 frasi incluse e 12 da 2B-gennaio.txt");
 }
 
 // A class folder named in the configuration, read on the side: present,
@@ -346,7 +346,7 @@ TEST(CaricaFrasi, ConfiguredClassFoldersPresentMissingAndNotAnswering) {
         f.concludi(); // files on a disk that answers: read well within the moment
         EXPECT_EQ(banca->numeroFrasi(), 44);
         EXPECT_EQ(f.inUso().riga,
-                  "30 frasi incorporate, 2 da nuove-frasi.txt e 12 da 2B-gennaio.txt");
+                  "30 frasi incluse, 2 da nuove-frasi.txt e 12 da 2B-gennaio.txt");
         ASSERT_EQ(f.inUso().problemi.size(), 1);
         EXPECT_EQ(f.inUso().problemi[0],
                   lette[2].dove + QStringLiteral(": la cartella «") + assente +

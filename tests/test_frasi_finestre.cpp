@@ -100,7 +100,7 @@ TEST(FrasiDaFile, APupilPlaysTheTeachersSentences) {
 struct Avvio {
     explicit Avvio(int scartate = 0, QStringList problemi = {}) {
         f = new FinestraIniziale(m, banco.servizi(), [this] { ++aperture; });
-        f->mostraFrasi({QStringLiteral("30 frasi incorporate"), scartate, std::move(problemi)});
+        f->mostraFrasi({QStringLiteral("30 frasi incluse"), scartate, std::move(problemi)});
         avviso = f->findChild<AvvisoFrasi*>(QStringLiteral("AvvisoFrasi"));
         f->show();
     }

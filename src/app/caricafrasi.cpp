@@ -527,8 +527,8 @@ QStringList cartelleConfigurate() {
 
 QString rigaInUso(const RapportoFrasi& r) {
     QStringList parti;
-    if (r.incorporate == 1) parti << QStringLiteral("1 frase incorporata");
-    if (r.incorporate > 1) parti << QStringLiteral("%1 frasi incorporate").arg(r.incorporate);
+    if (r.incorporate == 1) parti << QStringLiteral("1 frase inclusa");
+    if (r.incorporate > 1) parti << QStringLiteral("%1 frasi incluse").arg(r.incorporate);
     // The first number says "frasi"; the others do without.
     auto quante = [&parti](int n) {
         if (!parti.isEmpty()) return QString::number(n);

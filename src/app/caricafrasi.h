@@ -37,7 +37,7 @@ struct Contenuto {
 Contenuto leggiFileFrasi(const QString& nome);
 
 // What the run uses, in one short line for the teacher:
-// "30 frasi incorporate e 12 da 2B-gennaio.txt".
+// "30 frasi incluse e 12 da 2B-gennaio.txt".
 QString rigaInUso(const RapportoFrasi& r);
 
 // A folder named in a configuration file, and where it is named

@@ -16,7 +16,7 @@ class QTimer;
 
 // What the start window says about the run's sentences.
 struct FrasiInUso {
-    QString riga; // for the teacher: "30 frasi incorporate e 12 da 2B-gennaio.txt"
+    QString riga; // for the teacher: "30 frasi incluse e 12 da 2B-gennaio.txt"
     int scartate = 0;
     QStringList problemi; // none: no notice
 };
