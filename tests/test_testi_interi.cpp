@@ -14,6 +14,7 @@
 #include "ui/posto.h"
 #include "ui/pulsante.h"
 #include "ui/registro_errori.h"
+#include "ui/riquadro.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -66,6 +67,9 @@ std::optional<Testo> testoDi(QWidget* w) {
     }
     if (auto* b = qobject_cast<QAbstractButton*>(w))
         return Testo{b->text(), b->rect().adjusted(4, 2, -4, -2), b->font(), Qt::AlignCenter};
+    if (auto* r = qobject_cast<Riquadro*>(w))
+        return Testo{r->title(), r->areaTitolo(), r->carattereTitolo(),
+                     Qt::AlignLeft | Qt::AlignTop};
     if (auto* g = qobject_cast<QGroupBox*>(w)) {
         QStyleOptionGroupBox opt;
         opt.initFrom(g);
@@ -507,6 +511,41 @@ TEST(TestiInteri, LongWordsShrinkShortOfTheAnswerColumn) {
         EXPECT_EQ(testoDi(e.l("Lbmostra", 2))->carattere.pointSizeF(),
                   e.l("Lbmostra", 2)->font().pointSizeF())
             << qui;
+    }
+}
+
+// The bottom bar's captions stand inside their frames, clear of the border and
+// of the figure below them, and no smaller than that figure.
+TEST(TestiInteri, BarCaptionsPaddedAndAsLargeAsTheirFigures) {
+    const std::pair<const char*, const char*> riquadri[] = {
+        {"Frame1", "Lrisposte"}, {"Frame2", "Lerrori"}, {"Frame3", "Lpercentuale"}};
+    for (QSize s : ancheIlPiuPiccolo()) {
+        const std::string qui = dove(s);
+        Esercizio e(0);
+        e.f->resize(s);
+        for (const auto& [r, c] : riquadri) {
+            auto* f = e.f->findChild<Riquadro*>(QString::fromLatin1(r));
+            ASSERT_NE(f, nullptr) << r;
+            QLabel* n = e.l(c);
+            n->setText(QStringLiteral("100"));
+            const auto titolo = testoDi(f);
+            const auto cifra = testoDi(n);
+            const QRect scritto = QFontMetrics(titolo->carattere, f)
+                                      .boundingRect(titolo->area, titolo->flags, titolo->testo);
+            const QRect numero = QFontMetrics(cifra->carattere, n)
+                                     .boundingRect(cifra->area, cifra->flags, cifra->testo)
+                                     .translated(n->pos());
+            EXPECT_TRUE(f->rect().adjusted(3, 3, -3, -3).contains(scritto))
+                << qui << " " << r << ": caption at " << scritto.x() << "," << scritto.y() << " "
+                << scritto.width() << "x" << scritto.height() << " in " << f->width() << "x"
+                << f->height();
+            EXPECT_FALSE(scritto.intersects(numero)) << qui << " " << r;
+            EXPECT_GE(QFontInfo(titolo->carattere).pixelSize(),
+                      QFontInfo(cifra->carattere).pixelSize())
+                << qui << " " << r << ": " << titolo->carattere.pointSizeF() << " pt against "
+                << cifra->carattere.pointSizeF() << " (" << f->font().pointSizeF() << ", "
+                << n->font().pointSizeF() << ")";
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include "ui/geometria.h"
 #include "ui/leggibile.h"
 #include "ui/pulsante.h"
+#include "ui/riquadro.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -37,18 +38,19 @@ constexpr Figura disegno[] = {
     {"VIA", {5040, 7035, 7275, 915}, 18, true, {}, Rgb{192, 192, 192}},
     {"Frame5", {-30, 8130, 12390, 750}, 0, true, {}, Rgb{0, 0, 255}},
     // Inside Frame5:
-    {"Frame1", {120, 15, 1200, 720}, 8, true, {}, grigio},
-    {"Frame2", {1440, 15, 1200, 720}, 8, true, {}, grigio},
-    {"Frame3", {2760, 15, 1500, 720}, 8, true, {}, grigio},
+    // The captions as large as the figures they name, which stand below them.
+    {"Frame1", {120, 15, 1200, 720}, 12, false, {}, grigio},
+    {"Frame2", {1440, 15, 1200, 720}, 12, false, {}, grigio},
+    {"Frame3", {2760, 15, 1500, 720}, 12, false, {}, grigio},
     {"Command8", {4440, 120, 2100, 540}, 10},
     {"Label1", {6600, 180, 2100, 420}, 12, true, bianco},
     {"Lbclock", {8760, 180, 1200, 420}, 14, true, bianco},
     {"FINE", {10200, 120, 2040, 540}, 10},
     // Inside Frame1, Frame2, Frame3:
-    {"Lrisposte", {60, 270, 1080, 420}, 12, true, Rgb{0, 0, 0}},
-    {"Lerrori", {60, 270, 1080, 420}, 12, true, rossoScuro},
-    {"Lpercentuale", {60, 270, 1000, 420}, 12, true, rossoScuro},
-    {"Label8", {1080, 270, 360, 420}, 12, true, rossoScuro},
+    {"Lrisposte", {60, 345, 1080, 345}, 12, true, Rgb{0, 0, 0}},
+    {"Lerrori", {60, 345, 1080, 345}, 12, true, rossoScuro},
+    {"Lpercentuale", {60, 345, 1000, 345}, 12, true, rossoScuro},
+    {"Label8", {1080, 345, 360, 345}, 12, true, rossoScuro},
     // Present in the design, never shown.
     {"Frame4", {10920, 7200, 1300, 720}},
     {"MOSTRATEMPO", {60, 270, 1180, 400}, 12},
@@ -169,7 +171,7 @@ void FinestraEsercizio::costruisciParole() {
 void FinestraEsercizio::costruisciBarra() {
     barra = applica(new QFrame(this), figura("Frame5"), arial);
     auto riquadro = [&](const char* nome, const char* titolo) {
-        return applica(new QGroupBox(QString::fromUtf8(titolo), barra), figura(nome), arial);
+        return applica(new Riquadro(QString::fromUtf8(titolo), barra), figura(nome), arial);
     };
     auto contatore = [&](QWidget* padre, const char* nome) {
         QLabel* l = etichetta(padre, figura(nome), QStringLiteral("_"));
