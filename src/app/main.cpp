@@ -1,3 +1,4 @@
+#include "app/caratteri_in_anticipo.h"
 #include "app/caricafrasi.h"
 #include "app/frasi_corsa.h"
 #include "app/impostazioni.h"
@@ -33,6 +34,7 @@ int main(int argc, char* argv[]) {
         }
     }
 
+    CaratteriInAnticipo caratteri;
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setApplicationName(QStringLiteral("aggettivi"));
@@ -47,6 +49,7 @@ int main(int argc, char* argv[]) {
         ArchivioFile archivio;
         servizi.leggibile = preferenze.leggibile;
         servizi.vuoiVoce(true); // for "Ascolta"
+        caratteri.attendi();
         FinestraScrittura scrittura(comando.file.isEmpty() ? fileNuoveFrasi()
                                                            : comando.file.constFirst(),
                                     servizi.servizi(), archivio);
@@ -64,6 +67,7 @@ int main(int argc, char* argv[]) {
     servizi.vuoiVoce(preferenze.voce);
     servizi.leggibile = preferenze.leggibile;
     std::unique_ptr<FinestraEsercizio> esercizio;
+    caratteri.attendi();
 
     auto* inizio = new FinestraIniziale(stato, servizi.servizi(), [&] {
         frasi.concludi();
