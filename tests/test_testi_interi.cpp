@@ -514,6 +514,33 @@ TEST(TestiInteri, LongWordsShrinkShortOfTheAnswerColumn) {
     }
 }
 
+// A text too large for its box shrinks until it fits, and no further than it
+// must: a caption far smaller than its room is as bad for a pupil as a cut one.
+TEST(TestiInteri, ShrunkTextFitsAndIsNoSmallerThanItMustBe) {
+    QWidget dispositivo;
+    const QFont grande = carattere("Arial", 24, true);
+    const int capo = Qt::AlignCenter | Qt::TextWordWrap;
+    const std::tuple<QString, QRect, int> casi[] = {
+        {"precipitevolissimevolmente", QRect(0, 0, 120, 40), Qt::AlignCenter},
+        {"analisi completa", QRect(5, 5, 110, 70), capo},
+        {"Scegli se desideri fare un'analisi comprendente tutte le parti del discorso o solo "
+         "gli aggettivi.",
+         QRect(0, 0, 400, 60), Qt::AlignLeft | Qt::TextWordWrap},
+    };
+    auto entra = [&](const QFont& f, const QRect& area, int flags, const QString& t) {
+        return area.contains(QFontMetrics(f, &dispositivo).boundingRect(area, flags, t));
+    };
+    for (const auto& [testo, area, flags] : casi) {
+        const QFont f = carattereCheEntra(grande, area, flags, testo, &dispositivo);
+        EXPECT_LT(f.pointSizeF(), grande.pointSizeF()) << testo.toStdString();
+        EXPECT_TRUE(entra(f, area, flags, testo)) << testo.toStdString();
+        QFont piu = f;
+        piu.setPointSizeF(f.pointSizeF() * 1.08);
+        EXPECT_FALSE(entra(piu, area, flags, testo))
+            << testo.toStdString() << ": " << f.pointSizeF() << " pt, room for more";
+    }
+}
+
 // The bottom bar's captions stand inside their frames, clear of the border and
 // of the figure below them, and no smaller than that figure.
 TEST(TestiInteri, BarCaptionsPaddedAndAsLargeAsTheirFigures) {

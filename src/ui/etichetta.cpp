@@ -6,7 +6,6 @@
 #include <QHash>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 namespace {
 bool entra(const QFont& f, const QRect& area, int flags, const QString& testo,
@@ -17,19 +16,30 @@ bool entra(const QFont& f, const QRect& area, int flags, const QString& testo,
 } // namespace
 
 namespace {
+// The largest size that fits, sought on the metrics of the size already
+// loaded: every other size tried would load a face of its own (a font
+// match and every glyph again), a good part of a window's first paint.
+// At size s a text lays out as at the loaded size in a box scaled by
+// loaded/s, so only the answer is loaded, and checked.
 QFont cerca(const QFont& f, const QRect& area, int flags, const QString& testo,
             const QPaintDevice* dispositivo) {
     if (testo.isEmpty() || area.isEmpty() || entra(f, area, flags, testo, dispositivo)) return f;
-    // Every size tried loads a face: start from the size the overflow suggests
-    // (a wrapped text shrinks in both directions), then check and step down.
-    const QRect serve = QFontMetrics(f, dispositivo).boundingRect(area, flags, testo);
-    double k = std::min(double(area.width()) / std::max(1, serve.width()),
-                        double(area.height()) / std::max(1, serve.height()));
-    if (flags & Qt::TextWordWrap) k = std::sqrt(k);
-    k *= 0.98; // advances grow a little faster than the size at small sizes
+    const QFontMetrics fm(f, dispositivo);
     const double grande = f.pointSizeF() > 0 ? f.pointSizeF() : 12;
+    auto entraA = [&](double punti) {
+        const double r = grande / punti;
+        const QRect a(area.topLeft(), QSize(static_cast<int>(area.width() * r),
+                                            static_cast<int>(area.height() * r)));
+        return a.contains(fm.boundingRect(a, flags, testo));
+    };
+    double si = 1, no = grande;
+    for (int i = 0; i < 12 && no - si > 0.05; ++i) {
+        const double m = (si + no) / 2;
+        (entraA(m) ? si : no) = m;
+    }
+    // Hinted advances grow a little faster than the size at small sizes.
     QFont prova = f;
-    prova.setPointSizeF(std::max(1.0, grande * std::min(k, 1.0)));
+    prova.setPointSizeF(std::max(1.0, si * 0.98));
     for (int i = 0;
          i < 30 && prova.pointSizeF() > 1 && !entra(prova, area, flags, testo, dispositivo); ++i)
         prova.setPointSizeF(std::max(1.0, prova.pointSizeF() * 0.95));
