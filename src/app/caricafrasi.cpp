@@ -269,6 +269,8 @@ namespace {
 RapportoFrasi caricaFileDa(Frasi& banca, const QStringList& file,
                            const std::function<Contenuto(const QString&)>& leggi) {
     RapportoFrasi r;
+    r.caricate = banca.numeroFrasi();
+    if (file.isEmpty()) return r; // the usual start: nothing to compare the bank with
     QSet<QString> letti;
     // A sentence met twice (a copy of the built-in file, one saved twice) would
     // take room and come up twice in a lesson.
