@@ -67,50 +67,60 @@ void filtra(QtMsgType t, const QMessageLogContext& c, const QString& msg) {
 }
 } // namespace
 
-LettoreQt::LettoreQt(QStringList dove) : cartelle(std::move(dove)) {
+ModuloDifferito::ModuloDifferito(QStringList file, const char* esportato)
+    : moduli(std::move(file)), simbolo(esportato) {
+    qApp->installEventFilter(this);
+    QTimer::singleShot(500, this, &ModuloDifferito::carica);
+}
+
+bool ModuloDifferito::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::Paint) {
+        qApp->removeEventFilter(this);
+        QTimer::singleShot(0, this, &ModuloDifferito::carica);
+    }
+    return QObject::eventFilter(o, e);
+}
+
+void ModuloDifferito::carica() {
+    if (caricato) return;
+    caricato = true;
+    qApp->removeEventFilter(this);
+    for (const QString& m : std::as_const(moduli)) {
+        QLibrary modulo(m);
+        if (!QFileInfo::exists(m) || !modulo.load()) continue;
+        if (const QFunctionPointer crea = modulo.resolve(simbolo)) {
+            pronto(crea, QFileInfo(m).canonicalFilePath());
+            return;
+        }
+    }
+    pronto(nullptr, QString());
+}
+
+LettoreQt::LettoreQt(QStringList dove)
+    : ModuloDifferito(moduliPredefiniti(), "aggettivi_crea_lettore"), cartelle(std::move(dove)) {
     static const bool installato = [] {
         precedente = qInstallMessageHandler(filtra);
         return true;
     }();
     (void)installato;
-    qApp->installEventFilter(this);
-    // Should no window ever paint, the sounds still come.
-    QTimer::singleShot(500, this, &LettoreQt::carica);
 }
 
 LettoreQt::~LettoreQt() = default;
 
-bool LettoreQt::eventFilter(QObject* o, QEvent* e) {
-    if (e->type() == QEvent::Paint) {
-        qApp->removeEventFilter(this);
-        QTimer::singleShot(0, this, &LettoreQt::carica);
-    }
-    return QObject::eventFilter(o, e);
+QStringList LettoreQt::moduliPredefiniti() {
+    const QDir programma(QCoreApplication::applicationDirPath());
+    return {programma.filePath(QStringLiteral("libaggettivi_suoni.so")),
+            programma.filePath(
+                QStringLiteral("../" AGGETTIVI_LIBDIR "/aggettivi/libaggettivi_suoni.so"))};
 }
 
-void LettoreQt::carica() {
-    if (caricato) return;
-    caricato = true;
-    qApp->removeEventFilter(this);
-    const QDir programma(QCoreApplication::applicationDirPath());
-    const QString moduli[] = {programma.filePath(QStringLiteral("libaggettivi_suoni.so")),
-                              programma.filePath(QStringLiteral(
-                                  "../" AGGETTIVI_LIBDIR "/aggettivi/libaggettivi_suoni.so"))};
+void LettoreQt::pronto(QFunctionPointer crea, const QString& file) {
     using Crea = Lettore* (*)(const QStringList*);
-    QString usato;
-    for (const QString& m : moduli) {
-        QLibrary modulo(m);
-        if (!QFileInfo::exists(m) || !modulo.load()) continue;
-        if (auto crea = reinterpret_cast<Crea>(modulo.resolve("aggettivi_crea_lettore"))) {
-            reale.reset(crea(&cartelle));
-            usato = QFileInfo(m).canonicalFilePath();
-            break;
-        }
-    }
+    if (crea) reale.reset(reinterpret_cast<Crea>(crea)(&cartelle));
     // To check an installation: AGGETTIVI_DIAGNOSI_SUONI="esatto conga ..." prints
     // the module in use and, through it, the file of each sound named; then quits.
     if (qEnvironmentVariableIsSet("AGGETTIVI_DIAGNOSI_SUONI")) {
-        std::printf("modulo %s\n", reale ? qPrintable(usato) : "mancante");
+        std::printf("modulo %s\n", reale ? qPrintable(file) : "mancante");
         const QStringList nomi =
             qEnvironmentVariable("AGGETTIVI_DIAGNOSI_SUONI")
                 .split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
@@ -140,15 +150,11 @@ QStringList LettoreQt::cartellePredefinite() {
 void LettoreQt::riproduci(Suono s) {
     if (reale)
         reale->riproduci(s);
-    else if (!caricato)
+    else if (!tentato())
         inAttesa = s;
 }
 
-VoceQt::VoceQt(QStringList dove) : moduli(std::move(dove)) {
-    qApp->installEventFilter(this);
-    // Should no window paint soon, the voice still comes.
-    QTimer::singleShot(500, this, &VoceQt::carica);
-}
+VoceQt::VoceQt(QStringList file) : ModuloDifferito(std::move(file), "aggettivi_crea_voce") {}
 
 VoceQt::~VoceQt() = default;
 
@@ -159,27 +165,9 @@ QStringList VoceQt::moduliPredefiniti() {
                 QStringLiteral("../" AGGETTIVI_LIBDIR "/aggettivi/libaggettivi_voce.so"))};
 }
 
-bool VoceQt::eventFilter(QObject* o, QEvent* e) {
-    if (e->type() == QEvent::Paint) {
-        qApp->removeEventFilter(this);
-        QTimer::singleShot(0, this, &VoceQt::carica);
-    }
-    return QObject::eventFilter(o, e);
-}
-
-void VoceQt::carica() {
-    if (caricato) return;
-    caricato = true;
-    qApp->removeEventFilter(this);
+void VoceQt::pronto(QFunctionPointer crea, const QString&) {
     using Crea = Voce* (*)(void (*)(void*, const char*), void*);
-    for (const QString& m : std::as_const(moduli)) {
-        QLibrary modulo(m);
-        if (!QFileInfo::exists(m) || !modulo.load()) continue;
-        if (auto crea = reinterpret_cast<Crea>(modulo.resolve("aggettivi_crea_voce"))) {
-            reale.reset(crea(&VoceQt::guasto, this));
-            break;
-        }
-    }
+    if (crea) reale.reset(reinterpret_cast<Crea>(crea)(&VoceQt::guasto, this));
     if (!reale) segnalaGuasto(QStringLiteral("manca il modulo della voce"));
     if (reale && !guasta_ && inAttesa) reale->leggi(*inAttesa);
     inAttesa.reset();
@@ -199,7 +187,7 @@ void VoceQt::leggi(const std::vector<std::string>& testi) {
     if (guasta_) return;
     if (reale)
         reale->leggi(testi);
-    else if (!caricato)
+    else if (!tentato())
         inAttesa = testi;
 }
 

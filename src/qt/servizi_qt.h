@@ -36,10 +36,31 @@ public:
     bool eventFilter(QObject* o, QEvent* e) override;
 };
 
-// Plays the sound effects through a module loaded once the first window has
-// painted, so that Qt Multimedia and the audio libraries behind it stay off the
-// start-up path. A sound asked for before then plays as soon as the module is in.
-class LettoreQt final : public QObject, public Lettore {
+// A module whose libraries stay off the start-up path: loaded once, after the
+// first window has painted, or half a second on should none paint.
+class ModuloDifferito : public QObject {
+public:
+    // The first of `moduli` that loads and exports `simbolo` is used.
+    ModuloDifferito(QStringList moduli, const char* simbolo);
+    // Loads the module now, if not tried yet.
+    void carica();
+
+protected:
+    // Called once, with the module's entry point and file, or null if none loaded.
+    virtual void pronto(QFunctionPointer crea, const QString& file) = 0;
+    bool tentato() const { return caricato; }
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    QStringList moduli;
+    const char* simbolo;
+    bool caricato = false;
+};
+
+// Plays the sound effects through a module of its own, so that Qt Multimedia
+// and the audio libraries behind it load after the first paint. A sound asked
+// for before then plays as soon as the module is in.
+class LettoreQt final : public ModuloDifferito, public Lettore {
 public:
     // Sounds are looked up in each folder of `dove` in turn.
     explicit LettoreQt(QStringList dove);
@@ -48,30 +69,26 @@ public:
     bool disponibile(Suono s) const override { return reale && reale->disponibile(s); }
 
     static QStringList cartellePredefinite();
-    // Loads the player module now rather than after the first paint.
-    void carica();
+    static QStringList moduliPredefiniti();
 
 protected:
-    bool eventFilter(QObject* o, QEvent* e) override;
+    void pronto(QFunctionPointer crea, const QString& file) override;
 
 private:
     QStringList cartelle;
     std::unique_ptr<Lettore> reale;
     std::optional<Suono> inAttesa;
-    bool caricato = false;
 };
 
-// The voice, through a module loaded only once it is wanted and after the
-// first paint: Qt TextToSpeech and speech-dispatcher stay off the start-up of
-// a pupil who did not ask for them. What is read before then is read as soon
-// as the module is in.
-class VoceQt final : public QObject, public Voce {
+// The voice, through a module made only once it is wanted: Qt TextToSpeech
+// and speech-dispatcher stay off the start-up of a pupil who did not ask for
+// them. What is read before the module is in is read as soon as it is.
+class VoceQt final : public ModuloDifferito, public Voce {
 public:
-    // `modulo`: the module's file; by default looked up beside the program.
+    // `moduli`: the module's files to try; by default beside the program.
     explicit VoceQt(QStringList moduli = moduliPredefiniti());
     ~VoceQt() override;
     void leggi(const std::vector<std::string>& testi) override;
-    void carica();
     // True once the voice turned out unable to speak.
     bool guasta() const { return guasta_; }
     // Called once, with the reason, when the voice turns out unable to speak.
@@ -80,16 +97,14 @@ public:
     static QStringList moduliPredefiniti();
 
 protected:
-    bool eventFilter(QObject* o, QEvent* e) override;
+    void pronto(QFunctionPointer crea, const QString& file) override;
 
 private:
     static void guasto(void* chi, const char* perche);
     void segnalaGuasto(const QString& perche);
 
-    QStringList moduli;
     std::unique_ptr<Voce> reale;
     std::optional<std::vector<std::string>> inAttesa;
-    bool caricato = false;
     bool guasta_ = false;
 };
 
