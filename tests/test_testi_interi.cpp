@@ -255,6 +255,23 @@ TEST(TestiInteri, HighLegibilityExerciseWindowWithEveryGroupSentenceAndTrail) {
     ogniTestoDellEsercizio(true);
 }
 
+// The high-legibility look writes no word in capitals only, and changes no
+// other letter: a capital in the middle of the sentence would mislead a pupil
+// (a proper noun?).
+TEST(TestiInteri, HighLegibilityLowersOnlyWordsInCapitals) {
+    const std::pair<const char*, const char*> casi[] = {
+        {"PARTE VARIABILE", "Parte variabile"},
+        {"VIA", "Via"},
+        {"questi ", "questi "},
+        {"\" è \"", "\" è \""},
+        {"Questo", "Questo"},
+        {"È", "È"},
+        {"prima VARIABILE o INVARIABILE poi...", "prima variabile o invariabile poi..."},
+    };
+    for (const auto& [testo, atteso] : casi)
+        EXPECT_EQ(leggibile::senzaMaiuscole(QString::fromUtf8(testo)).toStdString(), atteso);
+}
+
 double contrasto(QWidget* w, QPalette::ColorRole testo, QPalette::ColorRole sfondo,
                  QWidget* dietro = nullptr, QPalette::ColorGroup g = QPalette::Active) {
     return leggibile::contrasto(w->palette().color(g, testo),

@@ -46,10 +46,11 @@ QString senzaMaiuscole(const QString& testo) {
         const auto m = it.next();
         r.replace(m.capturedStart(), m.capturedLength(), m.captured().toLower());
     }
-    // The first letter of the text keeps its capital.
-    for (QChar& c : r)
-        if (c.isLetter()) {
-            c = c.toUpper();
+    // The first letter of the text keeps the capital it had ("PARTE" shows as
+    // "Parte"); a word of the sentence written in small letters stays so.
+    for (qsizetype i = 0; i < r.size(); ++i)
+        if (r[i].isLetter()) {
+            if (testo[i].isUpper()) r[i] = r[i].toUpper();
             break;
         }
     return r;
