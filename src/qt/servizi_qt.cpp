@@ -81,6 +81,13 @@ bool ModuloDifferito::eventFilter(QObject* o, QEvent* e) {
     return QObject::eventFilter(o, e);
 }
 
+QStringList ModuloDifferito::accantoAlProgramma(const QString& file) {
+    // Beside the program in the build; in the private library folder once installed.
+    const QDir programma(QCoreApplication::applicationDirPath());
+    return {programma.filePath(file),
+            programma.filePath(QStringLiteral("../" AGGETTIVI_LIBDIR "/aggettivi/") + file)};
+}
+
 void ModuloDifferito::carica() {
     if (caricato) return;
     caricato = true;
@@ -108,10 +115,7 @@ LettoreQt::LettoreQt(QStringList dove)
 LettoreQt::~LettoreQt() = default;
 
 QStringList LettoreQt::moduliPredefiniti() {
-    const QDir programma(QCoreApplication::applicationDirPath());
-    return {programma.filePath(QStringLiteral("libaggettivi_suoni.so")),
-            programma.filePath(
-                QStringLiteral("../" AGGETTIVI_LIBDIR "/aggettivi/libaggettivi_suoni.so"))};
+    return ModuloDifferito::accantoAlProgramma(QStringLiteral("libaggettivi_suoni.so"));
 }
 
 void LettoreQt::pronto(QFunctionPointer crea, const QString& file) {
@@ -159,10 +163,7 @@ VoceQt::VoceQt(QStringList file) : ModuloDifferito(std::move(file), "aggettivi_c
 VoceQt::~VoceQt() = default;
 
 QStringList VoceQt::moduliPredefiniti() {
-    const QDir programma(QCoreApplication::applicationDirPath());
-    return {programma.filePath(QStringLiteral("libaggettivi_voce.so")),
-            programma.filePath(
-                QStringLiteral("../" AGGETTIVI_LIBDIR "/aggettivi/libaggettivi_voce.so"))};
+    return ModuloDifferito::accantoAlProgramma(QStringLiteral("libaggettivi_voce.so"));
 }
 
 void VoceQt::pronto(QFunctionPointer crea, const QString&) {

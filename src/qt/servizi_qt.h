@@ -44,6 +44,8 @@ public:
     ModuloDifferito(QStringList moduli, const char* simbolo);
     // Loads the module now, if not tried yet.
     void carica();
+    // Where a module `file` is looked for: beside the program, then installed.
+    static QStringList accantoAlProgramma(const QString& file);
 
 protected:
     // Called once, with the module's entry point and file, or null if none loaded.
