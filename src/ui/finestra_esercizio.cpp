@@ -51,8 +51,9 @@ constexpr Figura disegno[] = {
     {"Lerrori", {60, 345, 1080, 345}, 12, true, rossoScuro},
     {"Lpercentuale", {60, 345, 1000, 345}, 12, true, rossoScuro},
     {"Label8", {1080, 345, 360, 345}, 12, true, rossoScuro},
-    // Present in the design, never shown.
-    {"Frame4", {10920, 7200, 1300, 720}},
+    // Present in the design, never shown. In the bar frames' face, so that it
+    // loads no face of its own.
+    {"Frame4", {10920, 7200, 1300, 720}, 12},
     {"MOSTRATEMPO", {60, 270, 1180, 400}, 12},
     {"comaiuto", {10920, 6960, 1300, 240}, 8, false},
     // Beside the answers, with the voice only.
@@ -134,7 +135,8 @@ void FinestraEsercizio::costruisci() {
 
     costruisciBarra();
 
-    riquadroTempo = applica(new QGroupBox(QStringLiteral("tempo "), this), figura("Frame4"), arial);
+    riquadroTempo = applica(new QGroupBox(this), figura("Frame4"), arial);
+    riquadroTempo->setTitle(QStringLiteral("tempo "));
     MOSTRATEMPO = etichetta(riquadroTempo, figura("MOSTRATEMPO"));
     riquadroTempo->hide();
     comaiuto = pulsante(this, figura("comaiuto"), QStringLiteral("Aiuto ?"));
@@ -170,8 +172,12 @@ void FinestraEsercizio::costruisciParole() {
 // The blue bar at the bottom, with the counters, the clock and the two buttons.
 void FinestraEsercizio::costruisciBarra() {
     barra = applica(new QFrame(this), figura("Frame5"), arial);
+    // The caption comes after the face: a group box measures its title at
+    // once, and would load the default face for nothing.
     auto riquadro = [&](const char* nome, const char* titolo) {
-        return applica(new Riquadro(QString::fromUtf8(titolo), barra), figura(nome), arial);
+        auto* r = applica(new Riquadro(barra), figura(nome), arial);
+        r->setTitle(QString::fromUtf8(titolo));
+        return r;
     };
     auto contatore = [&](QWidget* padre, const char* nome) {
         QLabel* l = etichetta(padre, figura(nome), QStringLiteral("_"));
