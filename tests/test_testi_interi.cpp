@@ -62,7 +62,7 @@ std::optional<Testo> testoDi(QWidget* w) {
     if (auto* l = qobject_cast<QLabel*>(w)) {
         const int flags = static_cast<int>(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
         auto* a = qobject_cast<EtichettaAdattata*>(l);
-        return Testo{a ? a->testoMostrato() : l->text(), l->contentsRect(),
+        return Testo{a ? a->testoMostrato() : l->text(), a ? a->areaTesto() : l->contentsRect(),
                      a ? a->caratterePerTesto() : l->font(), flags};
     }
     if (auto* b = qobject_cast<QAbstractButton*>(w))
@@ -103,6 +103,19 @@ std::vector<std::string> tagliati(QWidget& finestra) {
                            .arg(t->carattere.pointSizeF())
                            .arg(t->area.width())
                            .arg(t->area.height()));
+        // Not under a button or filled box drawn after it: the design lays some
+        // answer columns with each button a little over the one above.
+        const QRect testo = serve.translated(w->pos());
+        if (QWidget* p = w->parentWidget()) {
+            const QObjectList& fratelli = p->children();
+            for (qsizetype i = fratelli.indexOf(w) + 1; i > 0 && i < fratelli.size(); ++i) {
+                auto* f = qobject_cast<QWidget*>(fratelli[i]);
+                if (f && !f->isWindow() && f->isVisibleTo(&finestra) &&
+                    (qobject_cast<QAbstractButton*>(f) || f->autoFillBackground()) &&
+                    f->geometry().intersects(testo))
+                    difetto(w, QStringLiteral("\"%1\" is partly under %2").arg(t->testo, nome(f)));
+            }
+        }
         // Inside every parent up to the window: a parent clips what sticks out.
         for (QWidget* a = w; a != &finestra && a->parentWidget(); a = a->parentWidget()) {
             QWidget* p = a->parentWidget();

@@ -2,10 +2,13 @@
 
 #include "ui/leggibile.h"
 
+#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QHash>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 namespace {
 bool entra(const QFont& f, const QRect& area, int flags, const QString& testo,
@@ -64,19 +67,65 @@ QFont carattereCheEntra(const QFont& f, const QRect& area, int flags, const QStr
     return r;
 }
 
+QRect areaScoperta(const QWidget* w, QRect area) {
+    const QWidget* padre = w->parentWidget();
+    if (!padre) return area;
+    const QObjectList& fratelli = padre->children();
+    const QRect mia = w->geometry();
+    for (qsizetype i = fratelli.indexOf(const_cast<QWidget*>(w)) + 1; i > 0 && i < fratelli.size();
+         ++i) {
+        const auto* f = qobject_cast<const QWidget*>(fratelli[i]);
+        if (!f || f->isWindow() || f->isHidden() ||
+            !(qobject_cast<const QAbstractButton*>(f) || f->autoFillBackground()))
+            continue;
+        const QRect coperto = f->geometry().intersected(mia).translated(-mia.topLeft());
+        if (coperto.isEmpty()) continue;
+        // Give up the side the box comes in from; of two, the one that
+        // leaves more room.
+        QRect senzaSotto = area, senzaSopra = area, senzaDestra = area, senzaSinistra = area;
+        senzaSotto.setBottom(std::min(area.bottom(), coperto.top() - 1));
+        senzaSopra.setTop(std::max(area.top(), coperto.bottom() + 1));
+        senzaDestra.setRight(std::min(area.right(), coperto.left() - 1));
+        senzaSinistra.setLeft(std::max(area.left(), coperto.right() + 1));
+        const std::pair<bool, QRect> lati[] = {{coperto.bottom() >= w->height() - 1, senzaSotto},
+                                               {coperto.top() <= 0, senzaSopra},
+                                               {coperto.right() >= w->width() - 1, senzaDestra},
+                                               {coperto.left() <= 0, senzaSinistra}};
+        QRect migliore;
+        for (const auto& [tocca, r] : lati)
+            if (tocca && (migliore.isNull() ||
+                          r.width() * r.height() > migliore.width() * migliore.height()))
+                migliore = r;
+        if (!migliore.isNull()) area = migliore;
+    }
+    return area;
+}
+
+void ridisegnaSeSpostato(QWidget* w, QRect& ultima, const QRect& area, const QRegion& dipinta) {
+    if (area == ultima) return;
+    ultima = area;
+    if (!dipinta.contains(w->rect())) w->update();
+}
+
 QString EtichettaAdattata::testoMostrato() const {
     return leggibile::mostrato(this, text());
 }
 
+QRect EtichettaAdattata::areaTesto() const {
+    return areaScoperta(this, contentsRect());
+}
+
 QFont EtichettaAdattata::caratterePerTesto() const {
     const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
-    return carattereCheEntra(font(), contentsRect(), flags, testoMostrato(), this);
+    return carattereCheEntra(font(), areaTesto(), flags, testoMostrato(), this);
 }
 
 void EtichettaAdattata::paintEvent(QPaintEvent* e) {
     const QFont f = caratterePerTesto();
     const QString testo = testoMostrato();
-    if (f == font() && testo == text()) {
+    const QRect area = areaTesto();
+    ridisegnaSeSpostato(this, ultimaArea, area, e->region());
+    if (f == font() && testo == text() && area == contentsRect()) {
         QLabel::paintEvent(e);
         return;
     }
@@ -84,6 +133,5 @@ void EtichettaAdattata::paintEvent(QPaintEvent* e) {
     p.setFont(f);
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    p.drawText(contentsRect(), static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0),
-               testo);
+    p.drawText(area, static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0), testo);
 }

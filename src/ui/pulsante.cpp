@@ -3,6 +3,7 @@
 #include "ui/etichetta.h"
 #include "ui/leggibile.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -14,7 +15,11 @@ constexpr int disposizione = Qt::AlignCenter | Qt::TextWordWrap;
 QRect Pulsante::areaTesto() const {
     QStyleOptionButton opt;
     initStyleOption(&opt);
-    return style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this);
+    QRect a = style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this);
+    // A caption that fills the width would touch the border.
+    constexpr int margine = 2;
+    a.adjust(margine, 0, -margine, 0);
+    return areaScoperta(this, a);
 }
 
 QString Pulsante::testoMostrato() const {
@@ -25,7 +30,9 @@ QFont Pulsante::caratterePerTesto() const {
     return carattereCheEntra(font(), areaTesto(), disposizione, testoMostrato(), this);
 }
 
-void Pulsante::paintEvent(QPaintEvent*) {
+void Pulsante::paintEvent(QPaintEvent* e) {
+    const QRect area = areaTesto();
+    ridisegnaSeSpostato(this, ultimaArea, area, e->region());
     QStylePainter p(this);
     QStyleOptionButton opt;
     initStyleOption(&opt);
@@ -35,5 +42,5 @@ void Pulsante::paintEvent(QPaintEvent*) {
     p.setFont(caratterePerTesto());
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    p.drawText(areaTesto(), disposizione, testo);
+    p.drawText(area, disposizione, testo);
 }

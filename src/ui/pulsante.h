@@ -18,4 +18,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+
+private:
+    QRect ultimaArea;
 };
