@@ -573,6 +573,50 @@ TEST(TestiInteri, ShrunkTextFitsAndIsNoSmallerThanItMustBe) {
 
 // The bottom bar's captions stand inside their frames, clear of the border and
 // of the figure below them, and no smaller than that figure.
+// A text gives up the band a box drawn after it hides, on the side it comes
+// in from; boxes drawn before it, hidden or see-through ones do not count.
+TEST(TestiInteri, TextRoomLeavesOutWhatLaterBoxesHide) {
+    enum Tipo { pulsante, pieno, trasparente };
+    const struct {
+        const char* caso;
+        QRect altro; // in the parent; the text's own box is 10,10 100x40
+        Tipo tipo;
+        bool dopo, nascosto;
+        QRect resta; // in the text's box
+    } casi[] = {
+        {"button over the bottom", {10, 45, 100, 40}, pulsante, true, false, {0, 0, 100, 35}},
+        {"button over the top", {10, 0, 100, 15}, pulsante, true, false, {0, 5, 100, 35}},
+        {"button over the right", {90, 0, 40, 80}, pulsante, true, false, {0, 0, 80, 40}},
+        {"filled box over the bottom", {10, 45, 100, 40}, pieno, true, false, {0, 0, 100, 35}},
+        {"corner: the bottom band is the smaller loss",
+         {90, 45, 40, 40},
+         pulsante,
+         true,
+         false,
+         {0, 0, 100, 35}},
+        {"drawn before", {10, 45, 100, 40}, pulsante, false, false, {0, 0, 100, 40}},
+        {"hidden", {10, 45, 100, 40}, pulsante, true, true, {0, 0, 100, 40}},
+        {"see-through", {10, 45, 100, 40}, trasparente, true, false, {0, 0, 100, 40}},
+    };
+    for (const auto& c : casi) {
+        QWidget padre;
+        padre.resize(200, 200);
+        auto fai = [&] {
+            QWidget* w = c.tipo == pulsante ? static_cast<QWidget*>(new QPushButton(&padre))
+                                            : new QLabel(&padre);
+            w->setAutoFillBackground(c.tipo == pieno);
+            w->setGeometry(c.altro);
+            w->setHidden(c.nascosto);
+            return w;
+        };
+        if (!c.dopo) fai();
+        auto* testo = new QLabel(&padre);
+        testo->setGeometry(10, 10, 100, 40);
+        if (c.dopo) fai();
+        EXPECT_EQ(areaScoperta(testo, testo->rect()), c.resta) << c.caso;
+    }
+}
+
 TEST(TestiInteri, BarCaptionsPaddedAndAsLargeAsTheirFigures) {
     const std::pair<const char*, const char*> riquadri[] = {
         {"Frame1", "Lrisposte"}, {"Frame2", "Lerrori"}, {"Frame3", "Lpercentuale"}};
