@@ -585,10 +585,9 @@ TEST(TestiInteri, TextRoomLeavesOutWhatLaterBoxesHide) {
         QRect resta; // in the text's box
     } casi[] = {
         {"button over the bottom", {10, 45, 100, 40}, pulsante, true, false, {0, 0, 100, 35}},
-        {"button over the top", {10, 0, 100, 15}, pulsante, true, false, {0, 5, 100, 35}},
         {"button over the right", {90, 0, 40, 80}, pulsante, true, false, {0, 0, 80, 40}},
         {"filled box over the bottom", {10, 45, 100, 40}, pieno, true, false, {0, 0, 100, 35}},
-        {"corner: the bottom band is the smaller loss",
+        {"corner, bottom the smaller loss",
          {90, 45, 40, 40},
          pulsante,
          true,

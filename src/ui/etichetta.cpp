@@ -116,14 +116,18 @@ QRect EtichettaAdattata::areaTesto() const {
 }
 
 QFont EtichettaAdattata::caratterePerTesto() const {
-    const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
-    return carattereCheEntra(font(), areaTesto(), flags, testoMostrato(), this);
+    return carattereCheEntra(font(), areaTesto(), disposizione(), testoMostrato(), this);
+}
+
+int EtichettaAdattata::disposizione() const {
+    return static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
 }
 
 void EtichettaAdattata::paintEvent(QPaintEvent* e) {
-    const QFont f = caratterePerTesto();
-    const QString testo = testoMostrato();
+    // The room once: finding it walks the siblings.
     const QRect area = areaTesto();
+    const QString testo = testoMostrato();
+    const QFont f = carattereCheEntra(font(), area, disposizione(), testo, this);
     ridisegnaSeSpostato(this, ultimaArea, area, e->region());
     if (f == font() && testo == text() && area == contentsRect()) {
         QLabel::paintEvent(e);
@@ -133,5 +137,5 @@ void EtichettaAdattata::paintEvent(QPaintEvent* e) {
     p.setFont(f);
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    p.drawText(area, static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0), testo);
+    p.drawText(area, disposizione(), testo);
 }

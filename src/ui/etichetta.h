@@ -37,5 +37,6 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    int disposizione() const; // alignment and wrapping
     QRect ultimaArea;
 };

@@ -39,7 +39,7 @@ void Pulsante::paintEvent(QPaintEvent* e) {
     const QString testo = leggibile::mostrato(this, opt.text);
     opt.text.clear();
     p.drawControl(QStyle::CE_PushButton, opt);
-    p.setFont(caratterePerTesto());
+    p.setFont(carattereCheEntra(font(), area, disposizione, testo, this));
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.drawText(area, disposizione, testo);
